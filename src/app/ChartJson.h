@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QJsonObject>
+
+#include "input/ChartResult.h"
+
+namespace amsaview {
+
+// The chart as the result window shows it, keyed by the window's label
+// names, plus the numbers behind the texts under "values".
+QJsonObject ChartToJson(const ChartResult& result);
+
+}  // namespace amsaview

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace amsaview {
+
+// The twelve sign abbreviations, three characters each from Aries.
+inline constexpr std::string_view SignAbbreviationString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+inline constexpr std::string_view kDegreeMark = "\u00B0 ";  // UTF-8 degree sign, then a blank
+
+// Long form: degrees, minutes and seconds within the sign, then the sign,
+// e.g. 256.5256 -> 16° 31' 32" Sag. Minutes and seconds are cut, never rounded.
+std::string FormatLongitude(double angleDegrees);
+
+// Signed form, e.g. -23.85399 -> -23° 51' 14".
+std::string FormatSignedAngle(double angleDegrees);
+
+// Short form of a long-form text: two-digit degrees, sign, two-digit minutes,
+// e.g. "16 Sag 31".
+std::string ShortPositionText(std::string_view longFormText);
+
+}  // namespace amsaview

@@ -1,0 +1,127 @@
+#include "astro/Planets.h"
+
+#include <cmath>
+#include <string>
+
+#include "astro/AngleText.h"
+#include "astro/Numeric.h"
+#include "astro/TimeBases.h"
+
+namespace amsaview {
+namespace {
+
+constexpr double kKeplerTolerance = 1e-12;
+constexpr double kNodeAtJ2000 = 125.1228;               // degrees
+constexpr double kNodeRatePerDay = -0.0529538083;       // degrees
+constexpr double kNodeRadiansToDegrees = 180 / 3.1416;  // π rounded, for the node only
+constexpr double kNodeOffset = -1;                      // degrees
+
+double AngleElement(double degreesAtJ2000, double arcsecondsPerCentury, double centuries) {
+    return kDegToRad * (degreesAtJ2000 + (centuries * arcsecondsPerCentury) / 3600);
+}
+
+struct EclipticPoint {
+    double x, y;
+};
+
+EclipticPoint HeliocentricPosition(int row, double dayNumber) {
+    const OrbitalElementValues el = OrbitalElements(row, dayNumber);
+    const double meanAnomaly = Reduce2Pi(el.meanLongitude - el.perihelion);
+    const double nu = TrueAnomaly(meanAnomaly, el.e);
+    const double r = el.a * (1 - el.e * el.e) / (1 + el.e * std::cos(nu));
+    if (row == kEarthRow) {
+        // The Earth's inclination and node play no part.
+        return {r * std::cos(nu + el.perihelion), r * std::sin(nu + el.perihelion)};
+    }
+    const double u = nu + el.perihelion - el.node;
+    return {
+        r * (std::cos(el.node) * std::cos(u) - std::sin(u) * std::sin(el.node) * std::cos(el.i)),
+        r * (std::sin(el.node) * std::cos(u) + std::sin(u) * std::cos(el.node) * std::cos(el.i))};
+}
+
+double Sidereal(double tropical, double ayanamsa) {
+    double sidereal = tropical - std::fabs(ayanamsa);
+    while (sidereal < 0) {
+        sidereal += 360;
+    }
+    return sidereal;
+}
+
+}  // namespace
+
+OrbitalElementValues OrbitalElements(int row, double dayNumber) {
+    const OrbitalElementRow& r = OrbitalElementTable[static_cast<std::size_t>(row)];
+    const double t = dayNumber / 36525;
+    return {r.a0 + r.aRate * t,
+            r.e0 + r.eRate * t,
+            AngleElement(r.i0, r.iRate, t),
+            AngleElement(r.node0, r.nodeRate, t),
+            AngleElement(r.perihelion0, r.perihelionRate, t),
+            Reduce2Pi(AngleElement(r.meanLongitude0, r.meanLongitudeRate, t))};
+}
+
+double TrueAnomaly(double meanAnomaly, double eccentricity) {
+    const double e = eccentricity;
+    double eccentricAnomaly =
+        meanAnomaly + e * std::sin(meanAnomaly) * (1 + e * std::cos(meanAnomaly));
+    double previous = 0;
+    do {
+        previous = eccentricAnomaly;
+        eccentricAnomaly = previous - (previous - e * std::sin(previous) - meanAnomaly) /
+                                          (1 - e * std::cos(previous));
+    } while (std::fabs(eccentricAnomaly - previous) > kKeplerTolerance);
+    double nu = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(eccentricAnomaly / 2));
+    if (nu < 0) {
+        nu += kTwoPi;
+    }
+    return nu;
+}
+
+double GeocentricLongitude(int row, double dayNumber) {
+    const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
+    const EclipticPoint body =
+        row == kEarthRow ? EclipticPoint{0, 0} : HeliocentricPosition(row, dayNumber);
+    double lambda = ArcTan2(body.y - earth.y, body.x - earth.x) * (180 / kPi);
+    while (lambda > 360) {
+        lambda -= 360;
+    }
+    while (lambda < 0) {
+        lambda += 360;
+    }
+    return lambda;
+}
+
+void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
+    const UtMoment ut = PlanetMoment(birth);
+    const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+
+    std::array<double, 6> planet{};
+    for (int row = 0; row < 6; ++row) {
+        planet[static_cast<std::size_t>(row)] =
+            Sidereal(GeocentricLongitude(row, dayNumber), positions.ayanamsa);
+    }
+
+    double rahu = kNodeAtJ2000 + kNodeRatePerDay * dayNumber;
+    rahu = Reduce2Pi(rahu * kDegToRad) * kNodeRadiansToDegrees + kNodeOffset;
+    rahu = Sidereal(rahu, positions.ayanamsa);
+    double ketu = rahu + 180;
+    while (ketu > 360) {
+        ketu -= 360;
+    }
+    ketu = std::fabs(ketu);
+
+    // Chart order: Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu.
+    positions.siderealLongitude = {planet[2], positions.moonSidereal,
+                                   planet[0], planet[1],
+                                   planet[3], planet[4],
+                                   planet[5], rahu,
+                                   ketu};
+    for (int body = 0; body < kBodyCount; ++body) {
+        const auto i = static_cast<std::size_t>(body);
+        const std::string longForm =
+            body == 1 ? positions.moonText : FormatLongitude(positions.siderealLongitude[i]);
+        positions.positionText[i] = ShortPositionText(longForm);
+    }
+}
+
+}  // namespace amsaview

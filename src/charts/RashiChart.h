@@ -1,0 +1,13 @@
+#pragma once
+
+#include "charts/ChartBoxes.h"
+#include "input/ChartPositions.h"
+#include "input/DisplayNames.h"
+
+namespace amsaview {
+
+// Clears the twelve Rashi boxes and places Sun..Rahu by their own signs, Ketu
+// opposite Rahu.
+void FillRashiChart(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes);
+
+}  // namespace amsaview

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace amsaview {
+
+// What the input form holds at the moment of a computation: box texts as
+// typed, pick-list rows, options and the check box.
+struct FormInput {
+    std::string name;
+    int monthRow = 0;   // 0 = January
+    int dayRow = 0;     // 0 = day 1
+    int yearRow = 0;    // 0 = 1901
+    int hourRow = 0;    // 0..23
+    int minuteRow = 0;  // 0..59
+    int secondRow = 0;  // shown on the form, never used
+    std::string lonDegrees;
+    std::string lonMinutes;
+    bool east = true;
+    std::string latDegrees;
+    std::string latMinutes;
+    bool south = false;
+    std::string city;
+    std::string state;
+    std::string country;
+    std::optional<int> zoneRow = 29;  // row of the time-zone list; none when nothing is selected
+    bool dst = false;
+};
+
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+
+}  // namespace amsaview
