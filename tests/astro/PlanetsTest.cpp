@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "BirthExamples.h"
 #include "astro/AngleText.h"
 #include "astro/Numeric.h"
 #include "astro/Planets.h"
@@ -43,11 +44,7 @@ TEST(TrueAnomaly, SolvesKeplersEquation) {
 }
 
 TEST(ComputePlanets, NoonJ2000) {
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 12;
+    const BirthData birth = testing::NoonJ2000();
     ChartPositions positions;
     positions.ayanamsa = -23.85399;
     positions.moonSidereal = 199.462377;
@@ -70,11 +67,7 @@ TEST(ComputePlanets, NoonJ2000) {
 TEST(ComputePlanets, SiderealValuesBelowZeroWrapUp) {
     // Jupiter stands at 25.4° tropical in 2000; an ayanamsa larger than that
     // must wrap it into Pisces, not leave it negative.
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 12;
+    const BirthData birth = testing::NoonJ2000();
     ChartPositions positions;
     positions.ayanamsa = -30;
     ComputePlanets(birth, positions);

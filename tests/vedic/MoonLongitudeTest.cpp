@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "BirthExamples.h"
 #include "vedic/MoonLongitude.h"
 
 namespace amsaview {
@@ -12,11 +13,7 @@ TEST(EphemerisAyanamsa, AroundJ2000) {
 }
 
 TEST(MoonSiderealLongitude, NoonJ2000AtGreenwich) {
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 12;
+    const BirthData birth = testing::NoonJ2000();
     const BirthMoment moment = PrepareBirthMoment(birth);
     EXPECT_EQ(Centuries2000(moment), 0.0);
     EXPECT_NEAR(MoonTropicalLongitude(0), 223.316103, 1e-6);
@@ -27,10 +24,7 @@ TEST(MoonSiderealLongitude, NoonJ2000AtGreenwich) {
 }
 
 TEST(MoonSiderealLongitude, MidnightInBombayOn15August1947) {
-    BirthData birth;
-    birth.year = 1947;
-    birth.month = 8;
-    birth.day = 15;
+    BirthData birth = testing::GreenwichBirth(1947, 8, 15, 0);
     birth.zoneToUtHours = -5;
     birth.zoneToUtMinutes = -30;
     birth.lonDegrees = 72;
@@ -51,9 +45,7 @@ TEST(MoonSiderealLongitude, MidnightInBombayOn15August1947) {
 TEST(MoonSiderealLongitude, StaysBelow360AcrossAMonth) {
     // A lunar month passes early Aries, where the tropical value falls under
     // the ayanamsa and must be lifted into Pisces once.
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
+    BirthData birth = testing::NoonJ2000();
     for (int day = 1; day <= 31; ++day) {
         for (int hour = 0; hour < 24; hour += 3) {
             birth.day = static_cast<std::int16_t>(day);
@@ -66,11 +58,7 @@ TEST(MoonSiderealLongitude, StaysBelow360AcrossAMonth) {
 }
 
 TEST(MoonSiderealLongitude, DaylightSavingMovesTheMoonByAnHour) {
-    BirthData birth;
-    birth.year = 2000;
-    birth.month = 1;
-    birth.day = 1;
-    birth.hour = 13;
+    BirthData birth = testing::GreenwichBirth(2000, 1, 1, 13);
     birth.dst = true;
     BirthData anHourEarlier = birth;
     anHourEarlier.hour = 12;
