@@ -1,7 +1,9 @@
 #include "astro/AngleText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 #include "input/TextUtil.h"
 
@@ -28,16 +30,29 @@ DegreesMinutesSeconds Split(double magnitude, double limitDegrees) {
     return {total / kSecondsPerDegree, total / 60 % 60, total % 60};
 }
 
+void AppendNumber(std::string& text, long number) {
+    char digits[24];
+    const auto result = std::to_chars(std::begin(digits), std::end(digits), number);
+    text.append(digits, result.ptr);
+}
+
 std::string Text(const DegreesMinutesSeconds& dms, std::string_view afterSeconds) {
-    std::string text = std::to_string(dms.degrees);
+    std::string text;
+    text.reserve(24);
+    AppendNumber(text, dms.degrees);
     text += kDegreeMark;
-    text += std::to_string(dms.minutes) + "' " + std::to_string(dms.seconds);
+    AppendNumber(text, dms.minutes);
+    text += "' ";
+    AppendNumber(text, dms.seconds);
     text += afterSeconds;
     return text;
 }
 
-std::string TwoDigits(std::string_view digits) {
-    return digits.size() <= 1 ? "0" + std::string(digits) : std::string(digits);
+void AppendTwoDigits(std::string& text, std::string_view digits) {
+    if (digits.size() <= 1) {
+        text += '0';
+    }
+    text += digits;
 }
 
 }  // namespace
@@ -49,7 +64,9 @@ std::string FormatLongitude(double angleDegrees) {
         signIndex < 12 ? SignAbbreviationString.substr(3 * static_cast<std::size_t>(signIndex), 3)
                        : std::string_view{};
     const DegreesMinutesSeconds dms = Split(magnitude - 30.0 * static_cast<double>(signIndex), 30);
-    return Text(dms, "\" ") + std::string(sign);
+    std::string text = Text(dms, "\" ");
+    text += sign;
+    return text;
 }
 
 std::string FormatSignedAngle(double angleDegrees) {
@@ -70,7 +87,14 @@ std::string ShortPositionText(std::string_view longFormText) {
     const std::string_view minutes = TrimBlanks(text.substr(minutesFrom, minuteAt - minutesFrom));
     const std::string_view sign = TrimBlanks(
         longFormText.substr(longFormText.size() - std::min<std::size_t>(3, longFormText.size())));
-    return TwoDigits(degrees) + " " + std::string(sign) + " " + TwoDigits(minutes);
+    std::string shortForm;
+    shortForm.reserve(9);
+    AppendTwoDigits(shortForm, degrees);
+    shortForm += ' ';
+    shortForm += sign;
+    shortForm += ' ';
+    AppendTwoDigits(shortForm, minutes);
+    return shortForm;
 }
 
 }  // namespace amsaview

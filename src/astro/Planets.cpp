@@ -77,8 +77,11 @@ double TrueAnomaly(double meanAnomaly, double eccentricity) {
     return nu;
 }
 
-double GeocentricLongitude(int row, double dayNumber) {
-    const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
+namespace {
+
+// The direction from the Earth to a row's body; the Earth's own position is
+// shared by all six rows of one chart.
+double GeocentricLongitudeFrom(const EclipticPoint& earth, int row, double dayNumber) {
     const EclipticPoint body =
         row == kEarthRow ? EclipticPoint{0, 0} : HeliocentricPosition(row, dayNumber);
     double lambda = ArcTan2(body.y - earth.y, body.x - earth.x) * (180 / kPi);
@@ -91,14 +94,21 @@ double GeocentricLongitude(int row, double dayNumber) {
     return lambda;
 }
 
+}  // namespace
+
+double GeocentricLongitude(int row, double dayNumber) {
+    return GeocentricLongitudeFrom(HeliocentricPosition(kEarthRow, dayNumber), row, dayNumber);
+}
+
 void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
     const UtMoment ut = PlanetMoment(birth);
     const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
+    const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
     std::array<double, 6> planet{};
     for (int row = 0; row < 6; ++row) {
         planet[static_cast<std::size_t>(row)] =
-            Sidereal(GeocentricLongitude(row, dayNumber), positions.ayanamsa);
+            Sidereal(GeocentricLongitudeFrom(earth, row, dayNumber), positions.ayanamsa);
     }
 
     double rahu = kNodeAtJ2000 + kNodeRatePerDay * dayNumber;

@@ -16,6 +16,8 @@ struct ChartBoxes {
     std::array<std::string, kSignCount> rashi;  // lblAries .. lblPisces
     // lblPlanet: chart base + sign; the bases are those of the divisional chart table.
     std::array<std::string, kDivisionalBoxCount> lblPlanet;
+
+    bool operator==(const ChartBoxes&) const = default;
 };
 
 }  // namespace amsaview

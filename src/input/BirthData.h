@@ -28,6 +28,8 @@ struct BirthData {
     std::string city;
     std::string state;
     std::string country;
+
+    bool operator==(const BirthData&) const = default;
 };
 
 }  // namespace amsaview

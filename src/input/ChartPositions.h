@@ -24,6 +24,8 @@ struct ChartPositions {
     // The numbers behind the texts, kept for scripting and checking.
     double moonSidereal = 0.0;
     std::array<double, kBodyCount> siderealLongitude{};
+
+    bool operator==(const ChartPositions&) const = default;
 };
 
 }  // namespace amsaview

@@ -16,6 +16,8 @@ struct ChartResult {
     DisplayNames names;
     ResultTexts texts;
     ChartBoxes boxes;
+
+    bool operator==(const ChartResult&) const = default;
 };
 
 }  // namespace amsaview

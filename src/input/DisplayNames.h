@@ -12,6 +12,8 @@ namespace amsaview {
 struct DisplayNames {
     std::array<std::string, 11> planetNames;       // English, divisional charts
     std::array<std::string, 11> vedicPlanetNames;  // Sanskrit, Rashi chart
+
+    bool operator==(const DisplayNames&) const = default;
 };
 
 inline void RefillPlainNames(DisplayNames& names) {

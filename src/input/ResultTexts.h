@@ -26,6 +26,8 @@ struct ResultTexts {
     std::string lblRashi;
     std::string lblLord;
     std::string lblPada;
+
+    bool operator==(const ResultTexts&) const = default;
 };
 
 // Writes every caption from the birth and the computed positions. A caption

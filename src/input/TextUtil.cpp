@@ -5,13 +5,14 @@
 namespace amsaview {
 
 std::string_view TrimBlanks(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t";
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    const auto last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct ToolRun {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun RunTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(AMSAVIEW_CHART_TOOL), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(ChartTool, PrintsTheWholeChartAsJson) {
+    const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "2000-01-01", "--time", "12:00",
+                             "--lon", "0E00", "--lat", "0N00", "--zone", "29"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonParseError error;
+    const QJsonObject chart = QJsonDocument::fromJson(run.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+
+    EXPECT_EQ(chart["planet"].toArray().size(), 9);
+    EXPECT_EQ(chart["planet"].toArray()[0].toString(), "16 Sag 31");
+    EXPECT_EQ(chart["lblLagna"].toString(), "Pisces (Meena)");
+    EXPECT_EQ(chart["lblLagnaPosition"].toString(), "17 Pis 31");
+    EXPECT_EQ(chart["lblNakshatra"].toString(), "Swati");
+    EXPECT_EQ(chart["lblRashi"].toString(), "Thula");
+    EXPECT_EQ(chart["lblAyanamsha"].toString(), QString::fromUtf8("-23\u00B0 51' 14\""));
+    for (const char* key : {"lblName", "lblDOB", "lblTOB", "lblLatitude", "lblLongitude", "lblCity",
+                            "lblState", "lblCountry", "lblLord", "lblPada"}) {
+        EXPECT_TRUE(chart[QLatin1String(key)].isString()) << key;
+    }
+
+    const QJsonObject values = chart["values"].toObject();
+    EXPECT_NEAR(values["ayanamsa"].toDouble(), -23.85399, 1e-5);
+    EXPECT_NEAR(values["moonSidereal"].toDouble(), 199.462377, 1e-6);
+    EXPECT_NEAR(values["ascendant"].toDouble(), 347.5242, 1e-4);
+    EXPECT_EQ(values["universalTime"].toString(), "2000-01-01T12:00:00Z");
+    EXPECT_NEAR(values["longitudes"].toArray()[0].toDouble(), 256.5256, 1e-4);
+}
+
+TEST(ChartTool, UniversalTimeCarriesTheDate) {
+    const ToolRun run = RunTool({"--name", "A", "--date", "2000-01-01", "--time", "01:00", "--lon",
+                             "77E12", "--lat", "28N36", "--zone", "34"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
+    EXPECT_EQ(values["universalTime"].toString(), "1999-12-31T19:30:00Z");
+}
+
+TEST(ChartTool, BadInputGivesOneLineAndStatusTwo) {
+    struct Case {
+        QStringList arguments;
+        const char* message;
+    };
+    const QStringList base = {"--name", "A", "--time", "12:00", "--lat", "28N36"};
+    const Case kCases[] = {
+        {base + QStringList{"--date", "2000-01-01", "--lon", "180E00"},
+         "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+        {base + QStringList{"--date", "2001-04-31", "--lon", "77E12"},
+         "Please Enter Correct Date Or Month !"},
+        {base + QStringList{"--date", "2000-01-01", "--lon", "77E12", "--zone", "99"},
+         "--zone must be a row from 0 to 70"},
+    };
+    for (const Case& c : kCases) {
+        const ToolRun run = RunTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.message;
+        EXPECT_TRUE(run.out.isEmpty()) << c.message;
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+}
+
+}  // namespace

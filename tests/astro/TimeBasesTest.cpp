@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "astro/TimeBases.h"
+
+namespace amsaview {
+namespace {
+
+BirthData Birth(int year, int month, int day, int hour, int minute, int zoneToUtHours,
+                int zoneToUtMinutes, bool east) {
+    BirthData birth;
+    birth.year = static_cast<std::int16_t>(year);
+    birth.month = static_cast<std::int16_t>(month);
+    birth.day = static_cast<std::int16_t>(day);
+    birth.hour = static_cast<std::int16_t>(hour);
+    birth.minute = static_cast<std::int16_t>(minute);
+    birth.zoneToUtHours = static_cast<std::int16_t>(zoneToUtHours);
+    birth.zoneToUtMinutes = static_cast<std::int16_t>(zoneToUtMinutes);
+    birth.isEast = east;
+    birth.lonDegrees = 77;
+    return birth;
+}
+
+TEST(JulianDayNumber, MatchesKnownDaysAcrossTheCalendarReform) {
+    struct Case {
+        const char* what;
+        int month, day, year;
+        double expected;
+    };
+    constexpr Case kCases[] = {
+        {"J2000", 1, 1, 2000, 2451545},
+        {"1900", 1, 1, 1900, 2415021},
+        {"last Julian day", 10, 4, 1582, 2299160},
+        {"correction starts only above 2299171", 10, 15, 1582, 2299171},
+        {"Gregorian", 10, 16, 1582, 2299162},
+        {"leap day", 2, 29, 2000, 2451604},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.expected) << c.what;
+    }
+}
+
+TEST(DayNumber, CountsDaysFromJ2000) {
+    EXPECT_EQ(DayNumber(2000, 1, 1, 12, 0), 0.0);
+    EXPECT_EQ(DayNumber(1900, 3, 1, 0, 0), -36465.5);
+    // No century rule: one day below JD - 2451545 before March 1900.
+    EXPECT_EQ(DayNumber(1900, 1, 1, 0, 0), -36525.5);
+    EXPECT_DOUBLE_EQ(DayNumber(2000, 1, 2, 18, 30), 1.0 + 6.5 / 24);
+}
+
+TEST(PrepareBirthMoment, NoonJ2000AtGreenwichIsOneCentury) {
+    BirthData birth = Birth(2000, 1, 1, 12, 0, 0, 0, false);
+    birth.lonDegrees = 0;
+    const BirthMoment moment = PrepareBirthMoment(birth);
+    EXPECT_EQ(moment.universalHours, 12.0);
+    EXPECT_EQ(moment.centuries1900, 1.0);
+}
+
+TEST(PrepareBirthMoment, SignsTheCoordinatesByHemisphere) {
+    BirthData birth = Birth(2000, 1, 1, 12, 0, 0, 0, true);
+    birth.lonMinutes = 30;
+    birth.latDegrees = 33;
+    birth.latMinutes = 52;
+    birth.isSouth = true;
+    const BirthMoment moment = PrepareBirthMoment(birth);
+    EXPECT_DOUBLE_EQ(moment.longitude, -77.5);
+    EXPECT_DOUBLE_EQ(moment.latitude, -(33 + 52 / 60.0));
+}
+
+TEST(PrepareBirthMoment, UniversalHoursMayFallIntoThePreviousDay) {
+    const BirthMoment moment = PrepareBirthMoment(Birth(2000, 1, 1, 1, 0, -5, -30, true));
+    EXPECT_EQ(moment.universalHours, -4.5);
+    EXPECT_EQ(moment.julianDayNumber, 2451545);
+    EXPECT_NEAR(moment.centuries1900, (36525 - 4.5 / 24 - 0.5) / 36525, 1e-15);
+}
+
+TEST(PlanetMoment, CarriesAcrossDayMonthAndYear) {
+    struct Case {
+        const char* what;
+        BirthData birth;
+        UtMoment expected;
+    };
+    const Case kCases[] = {
+        {"India, previous day", Birth(2000, 1, 1, 1, 0, -5, -30, true), {1999, 12, 31, 19, 30}},
+        {"India, same day", Birth(2000, 6, 15, 12, 0, -5, -30, true), {2000, 6, 15, 6, 30}},
+        {"date line west, next day", Birth(1999, 12, 31, 20, 0, 12, 0, false), {2000, 1, 1, 8, 0}},
+        {"NZ summer, previous year", Birth(2001, 1, 1, 5, 0, -13, 0, true), {2000, 12, 31, 16, 0}},
+        {"Newfoundland into leap day",
+         Birth(2004, 2, 28, 21, 0, 3, 30, false),
+         {2004, 2, 29, 0, 30}},
+        {"Hawaii out of February", Birth(1999, 2, 28, 14, 0, 10, 30, false), {1999, 3, 1, 0, 30}},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(PlanetMoment(c.birth), c.expected) << c.what;
+    }
+}
+
+TEST(BothClocks, AgreeOnOneUniversalTime) {
+    // A western birthplace in a zone ahead of Greenwich (Madrid, CET) and a
+    // daylight-saving birth: both clocks must name the same moment.
+    BirthData madrid = Birth(1990, 7, 1, 13, 0, -1, 0, false);
+    madrid.lonDegrees = 3;
+    madrid.dst = true;
+    const BirthMoment ascendantClock = PrepareBirthMoment(madrid);
+    EXPECT_EQ(ascendantClock.universalHours, 11.0);
+    EXPECT_EQ(PlanetMoment(madrid), (UtMoment{1990, 7, 1, 11, 0}));
+
+    BirthData eastWithDst = Birth(2000, 1, 1, 12, 0, -5, -30, true);
+    eastWithDst.dst = true;
+    EXPECT_EQ(PrepareBirthMoment(eastWithDst).universalHours, 5.5);  // zone of 6.5 hours
+    EXPECT_EQ(PlanetMoment(eastWithDst), (UtMoment{2000, 1, 1, 5, 30}));
+}
+
+TEST(BothClocks, ZeroLongitudeWithEastSelectedFollowsTheZone) {
+    BirthData birth = Birth(2000, 1, 1, 12, 0, -1, 0, true);  // British Summer Time row
+    birth.lonDegrees = 0;
+    EXPECT_EQ(PrepareBirthMoment(birth).universalHours, 11.0);
+    EXPECT_EQ(PlanetMoment(birth), (UtMoment{2000, 1, 1, 11, 0}));
+}
+
+}  // namespace
+}  // namespace amsaview
