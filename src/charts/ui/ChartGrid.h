@@ -55,11 +55,14 @@ QStringList BoxLines(std::string_view boxText);
 // chart's title and an ornament. The boxes' contents are labels named after
 // the chart's box elements, so the window's callers can find them.
 class ChartGrid final : public QWidget {
+    Q_OBJECT
+
   public:
     ChartGrid(const QString& title, const GridGeometry& geometry,
               const std::array<QString, kSignCount>& boxNames, QWidget* parent = nullptr);
 
     void setBoxes(std::span<const std::string, kSignCount> boxes);
+    const QString& title() const { return title_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
