@@ -20,6 +20,15 @@ QJsonArray TextArray(const Container& texts) {
     return array;
 }
 
+// Mercury, Venus, Mars, Jupiter, Saturn.
+QJsonArray RetrogradeFlags(const ChartPositions& positions) {
+    QJsonArray flags;
+    for (const bool retrograde : positions.retrograde) {
+        flags.append(retrograde);
+    }
+    return flags;
+}
+
 QString IsoUniversalTime(const BirthData& birth) {
     const UtMoment ut = PlanetMoment(birth);
     return QString::asprintf("%04d-%02d-%02dT%02d:%02d:00Z", ut.year, ut.month, ut.day, ut.hour,
@@ -54,6 +63,7 @@ QJsonObject ChartToJson(const ChartResult& result) {
         {"lblState", Text(t.lblState)},
         {"lblCountry", Text(t.lblCountry)},
         {"planet", TextArray(t.planet)},
+        {"retrograde", RetrogradeFlags(result.positions)},
         {"lblAyanamsha", Text(t.lblAyanamsha)},
         {"lblLagna", Text(t.lblLagna)},
         {"lblNakshatra", Text(t.lblNakshatra)},

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "input/ComputeChart.h"
+#include "retro/Retrograde.h"
+
+namespace amsaview {
+namespace {
+
+using Flags = std::array<bool, kRetrogradePlanetCount>;
+using Names = std::array<std::string, 11>;
+
+struct MarkCase {
+    const char* what;
+    int year, month, day;
+    Flags flags;  // Mercury, Venus, Mars, Jupiter, Saturn
+    Names planetNames;
+    Names vedicPlanetNames;
+};
+
+const MarkCase kMarkCases[] = {
+    {"nothing retrograde",
+     2020,
+     1,
+     15,
+     {false, false, false, false, false},
+     {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc", ""},
+     {"Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru", "Shani", "Rahu", "Ketu", "ssss",
+      ""}},
+    {"Mercury and Jupiter",
+     2004,
+     4,
+     7,
+     {true, false, false, true, false},
+     {"Sun", "Moon", "Mercury (R) ", "Venus", "Mars", "Jupiter (R) ", "Saturn", "Rahu", "Ketu",
+      "Asc", ""},
+     {"Surya", "Chandra", "Budha (R) ", "Shukra", "Mangala", "Guru (R) ", "Shani", "Rahu", "Ketu",
+      "ssss", ""}},
+    {"all but Mars",
+     2020,
+     6,
+     20,
+     {true, true, false, true, true},
+     {"Sun", "Moon", "Mercury (R) ", "Venus (R) ", "Mars", "Jupiter (R) ", "Saturn (R) ", "Rahu",
+      "Ketu", "Asc", ""},
+     {"Surya", "Chandra", "Budha (R) ", "Shukra (R) ", "Mangala", "Guru (R) ", "Shani (R) ", "Rahu",
+      "Ketu", "ssss", ""}},
+    {"Mars alone",
+     2020,
+     10,
+     1,
+     {false, false, true, false, false},
+     {"Sun", "Moon", "Mercury", "Venus", "Mars (R) ", "Jupiter", "Saturn", "Rahu", "Ketu", "Asc",
+      ""},
+     {"Surya", "Chandra", "Budha", "Shukra", "Mangala (R) ", "Guru", "Shani", "Rahu", "Ketu",
+      "ssss", ""}},
+};
+
+TEST(MarkRetrogrades, MarksBothNameListsOfRetrogradePlanetsOnly) {
+    for (const MarkCase& c : kMarkCases) {
+        BirthData birth;
+        birth.year = static_cast<std::int16_t>(c.year);
+        birth.month = static_cast<std::int16_t>(c.month);
+        birth.day = static_cast<std::int16_t>(c.day);
+        birth.hour = 12;
+        ChartPositions positions;
+        positions.retrograde.fill(true);  // whatever an earlier chart left
+        DisplayNames names;
+        RefillPlainNames(names);
+
+        MarkRetrogrades(birth, positions, names);
+
+        EXPECT_EQ(positions.retrograde, c.flags) << c.what;
+        EXPECT_EQ(names.planetNames, c.planetNames) << c.what;
+        EXPECT_EQ(names.vedicPlanetNames, c.vedicPlanetNames) << c.what;
+    }
+}
+
+FormInput FormFor(int year, int month, int day, int hour, int minute, int zoneRow) {
+    FormInput form;
+    form.name = "RAM KUMAR";
+    form.yearRow = year - kFirstYear;
+    form.monthRow = month - 1;
+    form.dayRow = day - 1;
+    form.hourRow = hour;
+    form.minuteRow = minute;
+    form.lonDegrees = "77";
+    form.lonMinutes = "12";
+    form.latDegrees = "28";
+    form.latMinutes = "36";
+    form.zoneRow = zoneRow;
+    return form;
+}
+
+TEST(MarkRetrogrades, SecondChartInARowMarksOnce) {
+    ChartResult result;
+    const FormInput form = FormFor(2020, 2, 18, 9, 5, 29);
+    ASSERT_FALSE(ComputeChart(form, result).has_value());
+    ASSERT_FALSE(ComputeChart(form, result).has_value());
+    EXPECT_EQ(result.names.planetNames[2], "Mercury (R) ");
+    EXPECT_EQ(result.names.vedicPlanetNames[2], "Budha (R) ");
+    EXPECT_EQ(result.positions.retrograde, (Flags{true, false, false, false, false}));
+
+    // A later chart without retrograde Mercury loses the mark.
+    ASSERT_FALSE(ComputeChart(FormFor(2020, 1, 15, 9, 5, 29), result).has_value());
+    EXPECT_EQ(result.names.planetNames[2], "Mercury");
+    EXPECT_EQ(result.names.vedicPlanetNames[2], "Budha");
+}
+
+TEST(MarkRetrogrades, UsesTheLocalDateWithoutTheZone) {
+    struct ZoneCase {
+        const char* what;
+        FormInput form;
+        bool mercury;
+    };
+    constexpr int kIndia = 34;            // 5 h 30 ahead of UT
+    constexpr int kPacificStandard = 54;  // 8 h behind UT
+    const ZoneCase cases[] = {
+        {"18 February local, 17 February in UT", FormFor(2020, 2, 18, 0, 10, kIndia), true},
+        {"9 March local, 10 March in UT", FormFor(2020, 3, 9, 23, 50, kPacificStandard), true},
+        {"17 February local, 18 February in UT", FormFor(2020, 2, 17, 20, 0, kPacificStandard),
+         false},
+        {"10 March local, 9 March in UT", FormFor(2020, 3, 10, 2, 0, kIndia), false},
+    };
+    for (const ZoneCase& c : cases) {
+        ChartResult result;
+        ASSERT_FALSE(ComputeChart(c.form, result).has_value()) << c.what;
+        EXPECT_EQ(result.positions.retrograde[0], c.mercury) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace amsaview
