@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "input/LookupLists.h"
 
@@ -17,5 +18,10 @@ struct ChartBoxes {
     // lblPlanet: chart base + sign; the bases are those of the divisional chart table.
     std::array<std::string, kDivisionalBoxCount> lblPlanet;
 };
+
+inline void AppendToBox(std::string& box, std::string_view name) {
+    box += "\r\n";
+    box += name;
+}
 
 }  // namespace amsaview
