@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
@@ -52,18 +53,19 @@ inline constexpr std::array<DivisionalChart, kDivisionalChartCount> kDivisionalC
     {"Dwadasamsa", 60, 12, 150, [](int s, int k) { return s + k; }},
 }};
 
-constexpr int UpperBound(const DivisionalChart& chart, int part) {
-    return part == chart.partCount - 1 ? kMinutesPerSign : (part + 1) * chart.partWidth;
+// The parts fill the sign: the last is as wide as the others, or one
+// arc-minute wider where 1800 does not divide evenly (the Saptamsa's 257).
+constexpr bool PartsFillTheSign(const DivisionalChart& chart) {
+    const int lastPart = kMinutesPerSign - (chart.partCount - 1) * chart.partWidth;
+    return lastPart == chart.partWidth || lastPart == chart.partWidth + 1;
 }
+static_assert(std::ranges::all_of(kDivisionalCharts, PartsFillTheSign));
 
-// The first part whose upper bound m does not exceed: a body on a bound stays
-// in the earlier part. Past 1800 (a malformed text) it is the last part.
+// Part k runs from k × width + 1 to (k + 1) × width, so a body on a bound
+// stays in the earlier part; m = 0 opens part 0 and the last part runs on to
+// the end of the sign (past it too, for a malformed text).
 constexpr int PartOf(const DivisionalChart& chart, int minuteInSign) {
-    int part = 0;
-    while (part < chart.partCount - 1 && minuteInSign > UpperBound(chart, part)) {
-        ++part;
-    }
-    return part;
+    return std::clamp((minuteInSign - 1) / chart.partWidth, 0, chart.partCount - 1);
 }
 
 // The twelve boxes, Aries .. Pisces, of one divisional chart.

@@ -1,7 +1,8 @@
 #include "charts/SignPosition.h"
 
+#include <algorithm>
+
 #include "input/LookupLists.h"
-#include "input/TextUtil.h"
 
 namespace amsaview {
 namespace {
@@ -11,16 +12,31 @@ std::string_view Slice(std::string_view text, std::size_t position, std::size_t 
     return position < text.size() ? text.substr(position, count) : std::string_view{};
 }
 
+// The number spelt by the leading digits of a two-character field; 0 when
+// there are none.
 int NumberAt(std::string_view positionText, std::size_t position) {
-    return ParseWholeNumber(Slice(positionText, position, 2)).value_or(0);
+    int value = 0;
+    for (const char c : Slice(positionText, position, 2)) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = 10 * value + (c - '0');
+    }
+    return value;
 }
 
 }  // namespace
 
 std::optional<std::int16_t> FindSign(std::string_view abbreviation) {
-    // Only the twelve signs: the empty slot after Pisces must not match an empty text.
+    // Every abbreviation has three letters; fixing the length lets the
+    // comparisons inline. The empty slot after Pisces is never searched.
+    constexpr std::size_t kLength = 3;
+    if (abbreviation.size() != kLength) {
+        return std::nullopt;
+    }
     for (std::int16_t sign = 0; sign < kSignCount; ++sign) {
-        if (SignAbbreviations[static_cast<std::size_t>(sign)] == abbreviation) {
+        if (std::equal(abbreviation.begin(), abbreviation.end(),
+                       SignAbbreviations[static_cast<std::size_t>(sign)].begin())) {
             return sign;
         }
     }

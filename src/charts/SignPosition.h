@@ -22,8 +22,8 @@ struct SignPosition {
     int minuteInSign = 0;  // 60 × degrees + minutes
 };
 
-// Degrees or minutes that are missing or no number count as 0, so a
-// malformed text still gives a position.
+// Degrees and minutes are the leading digits of their fields, none counting
+// as 0, so a malformed text still gives a position.
 SignPosition ReadSignPosition(std::string_view positionText);
 
 }  // namespace amsaview
