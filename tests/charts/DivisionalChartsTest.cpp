@@ -200,17 +200,22 @@ TEST(DivisionalCharts, UnknownAbbreviationAndMalformedTextsCountAsAries) {
     constexpr Case kCases[] = {
         {"10 Xyz 01", "Leo"}, {"10 ari 01", "Leo"}, {"", "Ari"},          {"16", "Leo"},
         {"16 Sa", "Leo"},     {"30 Tau 01", "Cap"}, {"99 Tau 99", "Cap"}, {"-5 Tau 00", "Tau"},
+        {"16 Leo 3", "Sag"},  {"xx Leo yy", "Leo"},
     };
     for (const Case& c : kCases) {
         EXPECT_EQ(BoxOfAllNine(drekkana, c.text), c.sign) << '"' << c.text << '"';
     }
 }
 
+// Bodies on bounds, on the last minute and counted on past Pisces.
+ChartPositions MixedChart() {
+    return BodiesAt({"05 Leo 00", "15 Ari 00", "25 Sag 00", "01 Tau 00", "29 Leo 59", "00 Sag 00",
+                     "10 Ari 01", "20 Gem 00", "20 Sag 00"});
+}
+
 TEST(DivisionalCharts, BodiesSharingABoxAreListedInBodyOrder) {
     ChartBoxes boxes;
-    PlaceDrekkana(BodiesAt({"05 Leo 00", "15 Ari 00", "25 Sag 00", "01 Tau 00", "29 Leo 59",
-                            "00 Sag 00", "10 Ari 01", "20 Gem 00", "20 Sag 00"}),
-                  PlainNames(), boxes);
+    PlaceDrekkana(MixedChart(), PlainNames(), boxes);
     const std::array<std::string, kSignCount> expected = {"\r\nMars\r\nKetu",
                                                           "\r\nVenus",
                                                           "",
@@ -258,9 +263,7 @@ TEST(DivisionalCharts, RetrogradeMarksAreCarriedThrough) {
 }
 
 TEST(DivisionalCharts, PlacingAgainReplacesTheChart) {
-    const ChartPositions positions =
-        BodiesAt({"05 Leo 00", "15 Ari 00", "25 Sag 00", "01 Tau 00", "29 Leo 59", "00 Sag 00",
-                  "10 Ari 01", "20 Gem 00", "20 Sag 00"});
+    const ChartPositions positions = MixedChart();
     ChartBoxes once;
     PlaceDivisionalCharts(positions, PlainNames(), once);
     for (const Routine& routine : kRoutines) {
@@ -274,9 +277,7 @@ TEST(DivisionalCharts, PlacingAgainReplacesTheChart) {
 }
 
 TEST(DivisionalCharts, TabTitlesLeadToTheirRoutinesBoxes) {
-    const ChartPositions positions =
-        BodiesAt({"05 Leo 00", "15 Ari 00", "25 Sag 00", "01 Tau 00", "29 Leo 59", "00 Sag 00",
-                  "10 Ari 01", "20 Gem 00", "20 Sag 00"});
+    const ChartPositions positions = MixedChart();
     ChartBoxes all;
     PlaceDivisionalCharts(positions, PlainNames(), all);
     ASSERT_EQ(std::size(kDivisionalCharts), std::size(kRoutines));
