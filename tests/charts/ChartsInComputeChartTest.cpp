@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FormExamples.h"
 #include "charts/DivisionalRules.h"
 #include "input/ComputeChart.h"
 
@@ -20,18 +21,7 @@ int NamesIn(std::span<const std::string, kSignCount> boxes) {
 }
 
 TEST(ChartsInComputeChart, EveryChartHoldsTheNineBodiesAndNoAscendant) {
-    FormInput form;
-    form.name = "RAM KUMAR";
-    form.monthRow = 2;
-    form.dayRow = 6;
-    form.yearRow = 1975 - kFirstYear;
-    form.hourRow = 9;
-    form.minuteRow = 5;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
-    form.latDegrees = "28";
-    form.latMinutes = "36";
-    form.zoneRow = 34;
+    const FormInput form = testing::DelhiForm(1975, 3, 7, 9, 5);
     ChartResult result;
     ASSERT_FALSE(ComputeChart(form, result));
 
