@@ -79,6 +79,12 @@ TEST(MarkRetrogrades, MarksBothNameListsOfRetrogradePlanetsOnly) {
     }
 }
 
+FormInput FormFor(int year, int month, int day, int hour, int minute, int zoneRow) {
+    FormInput form = testing::DelhiForm(year, month, day, hour, minute);
+    form.zoneRow = zoneRow;
+    return form;
+}
+
 TEST(MarkRetrogrades, SecondChartInARowMarksOnce) {
     ChartResult result;
     const FormInput form = testing::DelhiForm(2020, 2, 18, 9, 5);
