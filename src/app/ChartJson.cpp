@@ -3,6 +3,7 @@
 #include <QJsonArray>
 
 #include "astro/TimeBases.h"
+#include "charts/DivisionalRules.h"
 
 namespace amsaview {
 namespace {
@@ -49,6 +50,17 @@ QJsonObject Values(const ChartResult& result) {
     };
 }
 
+// Each chart's twelve box texts, Aries .. Pisces, under its tab title.
+QJsonObject DivisionalCharts(const ChartBoxes& boxes) {
+    QJsonObject charts;
+    for (const DivisionalChart& chart : kDivisionalCharts) {
+        charts.insert(
+            QString::fromUtf8(chart.title.data(), static_cast<qsizetype>(chart.title.size())),
+            TextArray(BoxesOf(boxes, chart)));
+    }
+    return charts;
+}
+
 }  // namespace
 
 QJsonObject ChartToJson(const ChartResult& result) {
@@ -72,6 +84,8 @@ QJsonObject ChartToJson(const ChartResult& result) {
         {"lblLord", Text(t.lblLord)},
         {"lblPada", Text(t.lblPada)},
         {"values", Values(result)},
+        {"rashiChart", TextArray(result.boxes.rashi)},
+        {"divisionalCharts", DivisionalCharts(result.boxes)},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "input/LookupLists.h"
 
@@ -19,5 +20,10 @@ struct ChartBoxes {
 
     bool operator==(const ChartBoxes&) const = default;
 };
+
+inline void AppendToBox(std::string& box, std::string_view name) {
+    box += "\r\n";
+    box += name;
+}
 
 }  // namespace amsaview

@@ -22,7 +22,7 @@ ToolRun RunTool(const QStringList& arguments) {
 
 TEST(ChartTool, PrintsTheWholeChartAsJson) {
     const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "2000-01-01", "--time", "12:00",
-                             "--lon", "0E00", "--lat", "0N00", "--zone", "29"});
+                                 "--lon", "0E00", "--lat", "0N00", "--zone", "29"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QJsonParseError error;
     const QJsonObject chart = QJsonDocument::fromJson(run.out, &error).object();
@@ -50,7 +50,7 @@ TEST(ChartTool, PrintsTheWholeChartAsJson) {
 
 TEST(ChartTool, UniversalTimeCarriesTheDate) {
     const ToolRun run = RunTool({"--name", "A", "--date", "2000-01-01", "--time", "01:00", "--lon",
-                             "77E12", "--lat", "28N36", "--zone", "34"});
+                                 "77E12", "--lat", "28N36", "--zone", "34"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
     EXPECT_EQ(values["universalTime"].toString(), "1999-12-31T19:30:00Z");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "BirthExamples.h"
 #include "astro/TimeBases.h"
 
 namespace amsaview {
@@ -7,12 +8,7 @@ namespace {
 
 BirthData Birth(int year, int month, int day, int hour, int minute, int zoneToUtHours,
                 int zoneToUtMinutes, bool east) {
-    BirthData birth;
-    birth.year = static_cast<std::int16_t>(year);
-    birth.month = static_cast<std::int16_t>(month);
-    birth.day = static_cast<std::int16_t>(day);
-    birth.hour = static_cast<std::int16_t>(hour);
-    birth.minute = static_cast<std::int16_t>(minute);
+    BirthData birth = testing::GreenwichBirth(year, month, day, hour, minute);
     birth.zoneToUtHours = static_cast<std::int16_t>(zoneToUtHours);
     birth.zoneToUtMinutes = static_cast<std::int16_t>(zoneToUtMinutes);
     birth.isEast = east;

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "FormExamples.h"
 #include "input/ComputeChart.h"
 #include "retro/Retrograde.h"
 
@@ -79,24 +80,14 @@ TEST(MarkRetrogrades, MarksBothNameListsOfRetrogradePlanetsOnly) {
 }
 
 FormInput FormFor(int year, int month, int day, int hour, int minute, int zoneRow) {
-    FormInput form;
-    form.name = "RAM KUMAR";
-    form.yearRow = year - kFirstYear;
-    form.monthRow = month - 1;
-    form.dayRow = day - 1;
-    form.hourRow = hour;
-    form.minuteRow = minute;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
-    form.latDegrees = "28";
-    form.latMinutes = "36";
+    FormInput form = testing::DelhiForm(year, month, day, hour, minute);
     form.zoneRow = zoneRow;
     return form;
 }
 
 TEST(MarkRetrogrades, SecondChartInARowMarksOnce) {
     ChartResult result;
-    const FormInput form = FormFor(2020, 2, 18, 9, 5, 29);
+    const FormInput form = testing::DelhiForm(2020, 2, 18, 9, 5);
     ASSERT_FALSE(ComputeChart(form, result).has_value());
     ASSERT_FALSE(ComputeChart(form, result).has_value());
     EXPECT_EQ(result.names.planetNames[2], "Mercury (R) ");
@@ -104,7 +95,7 @@ TEST(MarkRetrogrades, SecondChartInARowMarksOnce) {
     EXPECT_EQ(result.positions.retrograde, (Flags{true, false, false, false, false}));
 
     // A later chart without retrograde Mercury loses the mark.
-    ASSERT_FALSE(ComputeChart(FormFor(2020, 1, 15, 9, 5, 29), result).has_value());
+    ASSERT_FALSE(ComputeChart(testing::DelhiForm(2020, 1, 15, 9, 5), result).has_value());
     EXPECT_EQ(result.names.planetNames[2], "Mercury");
     EXPECT_EQ(result.names.vedicPlanetNames[2], "Budha");
 }

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "app/ui/Emblem.h"
-#include "charts/ui/WindowColours.h"
+#include "app/ui/ProgramColours.h"
+#include "app/ui/ProgramIcon.h"
 #include "charts/ui/WindowFonts.h"
 
 namespace amsaview {
@@ -16,9 +16,9 @@ constexpr char16_t kSignGlyphs[] =
 
 }  // namespace
 
-Banner::Banner(QWidget* parent) : QWidget(parent) {
+Banner::Banner(QWidget* parent) : QWidget(parent), mark_(ProgramIcon()) {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(kPanelBackground));
+    colours.setColor(QPalette::Window, QColor(kPanelBrown));
     setPalette(colours);
     setAutoFillBackground(true);
 }
@@ -39,7 +39,7 @@ void Banner::paintEvent(QPaintEvent*) {
 
     const double margin = height * 0.12;
     const QRectF mark(margin, margin, height - 2 * margin, height - 2 * margin);
-    DrawEmblem(painter, mark);
+    mark_.paint(&painter, mark.toRect());
 
     const double textLeft = mark.right() + margin * 1.5;
     painter.setPen(QColor(255, 246, 226));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 namespace amsaview {
@@ -12,6 +13,9 @@ class Banner final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QIcon mark_;
 };
 
 }  // namespace amsaview

@@ -7,7 +7,6 @@
 
 #include "app/ui/ApplicationTitle.h"
 #include "app/ui/Banner.h"
-#include "app/ui/Emblem.h"
 #include "app/ui/HelpMenu.h"
 #include "charts/ui/Twips.h"
 #include "charts/ui/frmDisplay.h"
@@ -72,7 +71,6 @@ MDI::MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* pare
     setObjectName(QStringLiteral("MDI"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
-    setWindowIcon(ProgramIcon());
 
     addFileMenu();
     AddHelpMenu(*menuBar(), webPages, std::move(showAbout));

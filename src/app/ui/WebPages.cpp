@@ -1,7 +1,6 @@
 #include "app/ui/WebPages.h"
 
 #include <QDesktopServices>
-#include <QUrlQuery>
 
 namespace amsaview {
 
@@ -24,9 +23,9 @@ QUrl WebPageUrl(WebPage page) {
 
 QUrl PlaceSearchUrl(const QString& searchText) {
     QUrl url(QStringLiteral("https://www.openstreetmap.org/search"));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("query"), searchText);
-    url.setQuery(query);
+    // Encoded in full: a query would read a bare "+" as a blank and "&" as a new item.
+    url.setQuery(QStringLiteral("query=") +
+                 QString::fromLatin1(QUrl::toPercentEncoding(searchText)));
     return url;
 }
 

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/ui/ProgramColours.h"
 #include "charts/ui/ChartOrnament.h"
 #include "charts/ui/Twips.h"
-#include "charts/ui/WindowColours.h"
 #include "charts/ui/WindowFonts.h"
 
 namespace amsaview {
@@ -63,13 +63,13 @@ ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
     setFixedSize(Px(width), Px(height));
 
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(kPanelBackground));
+    colours.setColor(QPalette::Window, QColor(kPanelBrown));
     colours.setColor(QPalette::WindowText, QColor(kChartFrameText));
     setPalette(colours);
     setAutoFillBackground(true);
 
     QPalette boxColours = colours;
-    boxColours.setColor(QPalette::WindowText, QColor(kBoxText));
+    boxColours.setColor(QPalette::WindowText, QColor(kWhiteText));
     const QMargins textInset(Px(kBoxTextInset), Px(kBoxTextInset),
                              Px(kNumberWidth + kBoxTextMargin), Px(kBoxTextMargin));
     for (int sign = 0; sign < kSignCount; ++sign) {
@@ -128,7 +128,7 @@ void ChartGrid::paintEvent(QPaintEvent*) {
     const QRectF title(centre.left(), centre.top() + kTitleTop * pixel, centre.width(),
                        kTitleHeight * pixel);
     painter.setFont(SansSerifFont(13.5));
-    painter.setPen(QColor(kChartTitle));
+    painter.setPen(QColor(kCyanText));
     painter.drawText(title, Qt::AlignCenter, title_);
 
     const QSizeF ornamentSize(kOrnamentWidth * pixel, kOrnamentHeight * pixel);

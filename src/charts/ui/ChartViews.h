@@ -3,48 +3,61 @@
 #include <array>
 #include <string_view>
 
+#include "charts/DivisionalRules.h"
+
 namespace amsaview {
 
-// What the result window shows for each divisional chart, in tab order.
+// What the result window shows for each divisional chart beside its title and
+// boxes, in tab order (the order of kDivisionalCharts).
 struct DivisionalView {
     std::string_view frame;    // the chart frame's element name
-    std::string_view tab;      // TabStrip1's tab, also the title in the chart's centre
     std::string_view caption;  // lblHeader when the chart's tab is chosen
-    int slotBase;              // first lblPlanet slot of the chart's twelve boxes
     std::string_view description;
 };
 
-inline constexpr std::array<DivisionalView, 7> kDivisionalViews = {{
-    {"fraHora", "Hora", "Hora:", 0,
+inline constexpr std::array<DivisionalView, kDivisionalChartCount> kDivisionalViews = {{
+    {"fraHora", "Hora:",
      " When a sign is divided into two equal parts, each is called a Hora. In an odd sign the "
      "Sun rules the first hora and the Moon the second; in an even sign the Moon rules the first "
      "and the Sun the second. The Hora chart is read for wealth."},
-    {"fraDrekkana", "Drekkana", "Drekkana:", 12,
+    {"fraDrekkana", "Drekkana:",
      " When a sign is divided into three equal parts, then each part is called the Drekkana. "
      "The lord of the sign itself rules the first part, the lord of the 5th sign from it the "
      "second and the lord of the 9th sign from it the third. The Drekkana chart is read for "
      "brothers and sisters."},
-    {"fraChaturthamsa", "Chaturthamsa", "Chaturthamsa:", 72,
+    {"fraChaturthamsa", "Chaturthamsa:",
      " Rules over the educational affairs. Each sign is divided into four equal parts of 7 "
      "degrees 30 minutes, ruled in turn by the lord of the sign itself and by the lords of the "
      "4th, 7th and 10th signs from it."},
-    {"fraSaptamsa", "Saptamsa", "Saptamsa:", 24,
+    {"fraSaptamsa", "Saptamsa:",
      " When a sign is divided into seven equal parts, each part is known as Sapthamsa. The "
      "parts are counted from the sign itself when it is odd and from the 7th sign from it when "
      "it is even. The Saptamsa chart is read for children."},
-    {"fraNavamsa", "Navamsa", "Navamsa:", 36,
+    {"fraNavamsa", "Navamsa:",
      " The most important subdivision amongst the Hindus. Each sign is divided into nine equal "
      "parts of 3 degrees 20 minutes. The Navamsa chart is read for marriage and the partner, "
      "and every forecast made from the birth chart is weighed against it."},
-    {"fraDasamsa", "Dasamsa", "Dasamsa:", 48,
+    {"fraDasamsa", "Dasamsa:",
      " The division of each sign into 10 equal parts is known as dasamsa. The parts are "
      "counted from the sign itself when it is odd and from the 9th sign from it when it is "
      "even. The Dasamsa chart is read for occupation and career."},
-    {"fraDwadasamsa", "Dwadasamsa", "Dwadasamsa:", 60,
+    {"fraDwadasamsa", "Dwadasamsa:",
      " When a sign is divided into twelve equal parts, each part is called the Dwadasamsa. The "
      "parts are ruled in turn by the lords of the twelve signs, counted from the sign itself. "
      "The Dwadasamsa chart is read for father and mother."},
 }};
+
+constexpr bool CaptionsNameTheirCharts() {
+    for (std::size_t chart = 0; chart < kDivisionalViews.size(); ++chart) {
+        const std::string_view title = kDivisionalCharts[chart].title;
+        if (kDivisionalViews[chart].frame.substr(3) != title ||
+            kDivisionalViews[chart].caption.substr(0, title.size()) != title) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(CaptionsNameTheirCharts());
 
 inline constexpr std::string_view kRashiCaption = "Rashi :";
 inline constexpr std::string_view kHoraButtonCaption = "Hora :";

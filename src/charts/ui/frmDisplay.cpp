@@ -6,10 +6,10 @@
 #include <QTabBar>
 
 #include "app/ui/ApplicationTitle.h"
+#include "app/ui/ProgramColours.h"
 #include "charts/ui/ChartGrid.h"
 #include "charts/ui/ChartViews.h"
 #include "charts/ui/Twips.h"
-#include "charts/ui/WindowColours.h"
 #include "charts/ui/WindowFonts.h"
 
 namespace amsaview {
@@ -102,8 +102,8 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFixedSize(Px(11325), Px(7995));
     setFont(SansSerifFont());
-    Colour(*this, QPalette::Window, kPanelBackground);
-    Colour(*this, QPalette::WindowText, kCaptionText);
+    Colour(*this, QPalette::Window, kPanelBrown);
+    Colour(*this, QPalette::WindowText, kLightYellowText);
     setAutoFillBackground(true);
 
     buildLeftPanel();
@@ -134,9 +134,9 @@ void frmDisplay::buildLeftPanel() {
     connect(tabStrip2_, &QTabBar::tabBarClicked, this, &frmDisplay::TabStrip2_Click);
     connect(tabStrip2_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip2_Click);
 
-    lblHTB2_ = AddLabel(panel, "lblHTB2", "", TwipsRect(120, 3840, 3675, 300), kHeading,
+    lblHTB2_ = AddLabel(panel, "lblHTB2", "", TwipsRect(120, 3840, 3675, 300), kCyanText,
                         VerdanaFont(8.0, true));
-    lblTab2_ = AddLabel(panel, "lblTab2", "", TwipsRect(120, 4200, 3675, 2295), kCaptionText,
+    lblTab2_ = AddLabel(panel, "lblTab2", "", TwipsRect(120, 4200, 3675, 2295), kLightYellowText,
                         SansSerifFont());
     lblTab2_->setWordWrap(true);
     lblTab2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -149,25 +149,26 @@ void frmDisplay::buildDetailFrames(QWidget& panel) {
     QGroupBox& western = *AddFrame(panel, "fraWestern", "Vedic Planetary Position", place);
     detailFrames_ = {&details, &vedic, &western};
 
-    bindValue(AddLabel(details, "lblName", "", TwipsRect(120, 300, 3250, 285), kValueText,
+    bindValue(AddLabel(details, "lblName", "", TwipsRect(120, 300, 3250, 285), kWhiteText,
                        VerdanaFont(8.5, true)),
               &ResultTexts::lblName);
     for (std::size_t row = 0; row < kBirthRows.size(); ++row) {
         const int top = 660 + static_cast<int>(row) * 285;
         AddLabel(details, QString(), kBirthRows[row].caption, TwipsRect(120, top, 1320, 270),
-                 kCaptionText, SansSerifFont());
+                 kLightYellowText, SansSerifFont());
         bindValue(AddLabel(details, Text(kBirthRows[row].name), "", TwipsRect(1440, top, 1980, 270),
-                           kValueText, VerdanaFont(8.0, true)),
+                           kWhiteText, VerdanaFont(8.0, true)),
                   kBirthRows[row].text);
     }
 
     for (std::size_t row = 0; row < kVedicRows.size(); ++row) {
         const int top = 300 + static_cast<int>(row) * 345;
-        QLabel* caption = AddLabel(vedic, QString(), kVedicRows[row].caption,
-                                   TwipsRect(120, top, 1260, 315), kCaptionText, SansSerifFont());
+        QLabel* caption =
+            AddLabel(vedic, QString(), kVedicRows[row].caption, TwipsRect(120, top, 1260, 315),
+                     kLightYellowText, SansSerifFont());
         QLabel* value =
             AddLabel(vedic, Text(kVedicRows[row].name), "", TwipsRect(1365, top, 2010, 315),
-                     kValueText, VerdanaFont(8.0, true));
+                     kWhiteText, VerdanaFont(8.0, true));
         for (QLabel* cell : {caption, value}) {
             cell->setFrameShape(QFrame::Box);
             cell->setIndent(3);
@@ -179,21 +180,21 @@ void frmDisplay::buildDetailFrames(QWidget& panel) {
         const int top = 270 + body * 270;
         AddLabel(western, Indexed("PlanetName", body),
                  kPlanetRowCaptions[static_cast<std::size_t>(body)], TwipsRect(120, top, 1800, 255),
-                 kCaptionText, SansSerifFont());
+                 kLightYellowText, SansSerifFont());
         planet_[static_cast<std::size_t>(body)] =
             AddLabel(western, Indexed("planet", body), "", TwipsRect(1980, top, 1380, 255),
-                     kValueText, VerdanaFont(8.0, true));
+                     kWhiteText, VerdanaFont(8.0, true));
     }
 }
 
 void frmDisplay::buildRightPanel() {
     QGroupBox& panel = *AddFrame(*this, "Frame3", "", TwipsRect(3945, 240, 7335, 6585));
     label24_ = AddLabel(panel, "Label24", "Rashi Chart :- All Calculations Based on Birth Chart",
-                        TwipsRect(480, 240, 6000, 240), kValueText, VerdanaFont(8.0, true));
+                        TwipsRect(480, 240, 6000, 240), kWhiteText, VerdanaFont(8.0, true));
 
     tabStrip1_ = AddTabStrip(panel, "TabStrip1", 345, 180, 6370);
-    for (const DivisionalView& view : kDivisionalViews) {
-        tabStrip1_->addTab(Text(view.tab));
+    for (const DivisionalChart& chart : kDivisionalCharts) {
+        tabStrip1_->addTab(Text(chart.title));
     }
     connect(tabStrip1_, &QTabBar::tabBarClicked, this, &frmDisplay::TabStrip1_Click);
     connect(tabStrip1_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip1_Click);
@@ -207,13 +208,13 @@ void frmDisplay::buildRightPanel() {
     fraBirthchart_->setObjectName(QStringLiteral("fraBirthchart"));
     fraBirthchart_->move(chartCorner);
 
-    for (std::size_t chart = 0; chart < kDivisionalViews.size(); ++chart) {
-        const DivisionalView& view = kDivisionalViews[chart];
+    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
+        const DivisionalChart& rules = kDivisionalCharts[chart];
         for (int sign = 0; sign < kSignCount; ++sign) {
-            boxNames[static_cast<std::size_t>(sign)] = Indexed("lblPlanet", view.slotBase + sign);
+            boxNames[static_cast<std::size_t>(sign)] = Indexed("lblPlanet", rules.slotBase + sign);
         }
-        auto* frame = new ChartGrid(Text(view.tab), kDivisionalGrid, boxNames, &panel);
-        frame->setObjectName(Text(view.frame));
+        auto* frame = new ChartGrid(Text(rules.title), kDivisionalGrid, boxNames, &panel);
+        frame->setObjectName(Text(kDivisionalViews[chart].frame));
         frame->move(chartCorner);
         divisionalFrames_[chart] = frame;
     }
@@ -221,10 +222,10 @@ void frmDisplay::buildRightPanel() {
 
 void frmDisplay::buildBottomStrip() {
     QGroupBox& strip = *AddFrame(*this, "Frame2", "", TwipsRect(80, 6850, 11200, 1080));
-    lblHeader_ = AddLabel(strip, "lblHeader", "", TwipsRect(120, 135, 6000, 240), kChartHeader,
+    lblHeader_ = AddLabel(strip, "lblHeader", "", TwipsRect(120, 135, 6000, 240), kYellowText,
                           VerdanaFont(8.0, true));
     lblDescription_ = AddLabel(strip, "lblDescription", "", TwipsRect(120, 320, 10005, 810),
-                               kValueText, SansSerifFont());
+                               kWhiteText, SansSerifFont());
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -241,10 +242,8 @@ void frmDisplay::showResult(const ChartResult& result) {
         planet_[body]->setText(QString::fromStdString(result.texts.planet[body]));
     }
     fraBirthchart_->setBoxes(result.boxes.rashi);
-    for (std::size_t chart = 0; chart < kDivisionalViews.size(); ++chart) {
-        const auto base = static_cast<std::size_t>(kDivisionalViews[chart].slotBase);
-        divisionalFrames_[chart]->setBoxes(std::span<const std::string, kSignCount>(
-            result.boxes.lblPlanet.data() + base, kSignCount));
+    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
+        divisionalFrames_[chart]->setBoxes(BoxesOf(result.boxes, kDivisionalCharts[chart]));
     }
 }
 

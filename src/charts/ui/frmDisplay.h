@@ -47,7 +47,7 @@ class frmDisplay final : public QWidget {
     void bindValue(QLabel* label, std::string ResultTexts::*text);
 
     ChartGrid* fraBirthchart_ = nullptr;
-    std::array<ChartGrid*, 7> divisionalFrames_{};
+    std::array<ChartGrid*, kDivisionalChartCount> divisionalFrames_{};
     std::array<QGroupBox*, 3> detailFrames_{};
     QTabBar* tabStrip1_ = nullptr;
     QTabBar* tabStrip2_ = nullptr;

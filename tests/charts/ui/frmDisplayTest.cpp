@@ -7,7 +7,7 @@
 #include "charts/ui/ChartGrid.h"
 #include "charts/ui/frmDisplay.h"
 #include "input/ComputeChart.h"
-#include "input/FormExamples.h"
+#include "FormExamples.h"
 #include "support/FindChild.h"
 
 namespace amsaview {

@@ -1,0 +1,59 @@
+#include "charts/SignPosition.h"
+
+#include <algorithm>
+
+#include "input/LookupLists.h"
+
+namespace amsaview {
+namespace {
+
+// Up to count characters from position on; none past the end of the text.
+std::string_view Slice(std::string_view text, std::size_t position, std::size_t count) {
+    return position < text.size() ? text.substr(position, count) : std::string_view{};
+}
+
+// The number spelt by the leading digits of a two-character field; 0 when
+// there are none.
+int NumberAt(std::string_view positionText, std::size_t position) {
+    int value = 0;
+    for (const char c : Slice(positionText, position, 2)) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = 10 * value + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::optional<std::int16_t> FindSign(std::string_view abbreviation) {
+    // Every abbreviation has three letters; fixing the length lets the
+    // comparisons inline. The empty slot after Pisces is never searched.
+    constexpr std::size_t kLength = 3;
+    if (abbreviation.size() != kLength) {
+        return std::nullopt;
+    }
+    for (std::int16_t sign = 0; sign < kSignCount; ++sign) {
+        if (std::equal(abbreviation.begin(), abbreviation.end(),
+                       SignAbbreviations[static_cast<std::size_t>(sign)].begin())) {
+            return sign;
+        }
+    }
+    return std::nullopt;
+}
+
+std::int16_t SignIndexOf(std::string_view abbreviation) {
+    return FindSign(abbreviation).value_or(std::int16_t{0});
+}
+
+std::string_view SignAbbreviationIn(std::string_view positionText) {
+    return Slice(positionText, 3, 3);
+}
+
+SignPosition ReadSignPosition(std::string_view positionText) {
+    return {SignIndexOf(SignAbbreviationIn(positionText)),
+            60 * NumberAt(positionText, 0) + NumberAt(positionText, 7)};
+}
+
+}  // namespace amsaview
