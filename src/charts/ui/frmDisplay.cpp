@@ -54,7 +54,7 @@ QString Text(std::string_view text) {
 }
 
 QString Indexed(std::string_view name, int index) {
-    return QStringLiteral("%1(%2)").arg(Text(name)).arg(index);
+    return QStringLiteral("%1_%2").arg(Text(name)).arg(index);
 }
 
 void Colour(QWidget& widget, QPalette::ColorRole role, QRgb colour) {

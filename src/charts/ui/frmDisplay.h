@@ -18,7 +18,9 @@ class ChartGrid;
 
 // The result window: birth details, Vedic details, the position table and
 // the eight charts of one computation. It only switches between what the
-// computation wrote; it works nothing out itself.
+// computation wrote; it works nothing out itself. Every element is named as
+// composed; one of a list carries its index after an underscore (planet_0,
+// lblPlanet_36).
 class frmDisplay final : public QWidget {
     Q_OBJECT
 

@@ -36,7 +36,7 @@ QString Text(const std::string& text) {
 }
 
 QString Indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
 void ClickTab(QTabBar& strip, int tab) {
@@ -172,7 +172,7 @@ class frmDisplayTest : public QObject {
                  QStringLiteral("Other Vedic Details"));
         QCOMPARE(Child<QGroupBox>(*display_, "fraWestern").title(),
                  QStringLiteral("Vedic Planetary Position"));
-        QCOMPARE(Child<QLabel>(*display_, "PlanetName(8)").text(),
+        QCOMPARE(Child<QLabel>(*display_, "PlanetName_8").text(),
                  QStringLiteral("Ketu/South node"));
         QCOMPARE(Child<QLabel>(*display_, "Label24").text(),
                  QStringLiteral("Rashi Chart :- All Calculations Based on Birth Chart"));
@@ -339,7 +339,7 @@ class frmDisplayTest : public QObject {
         QCOMPARE(VisibleDetails(*display_), QStringLiteral("fraVedic"));
         QCOMPARE(Child<QLabel>(*display_, "lblDOB").text(), QStringLiteral("November/23/1990"));
         QCOMPARE(Child<QLabel>(*display_, "lblTOB").text(), QStringLiteral("18:40"));
-        QCOMPARE(Child<QLabel>(*display_, "planet(0)").text(), Text(second.texts.planet[0]));
+        QCOMPARE(Child<QLabel>(*display_, "planet_0").text(), Text(second.texts.planet[0]));
     }
 
   private:
