@@ -4,10 +4,10 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "FormExamples.h"
 #include "charts/ui/ChartGrid.h"
 #include "charts/ui/frmDisplay.h"
 #include "input/ComputeChart.h"
-#include "FormExamples.h"
 #include "support/FindChild.h"
 
 namespace amsaview {
