@@ -90,6 +90,7 @@ class AppControllerTest : public QObject {
     void twoChartsInARowMarkARetrogradePlanetOnce();
     void showsTheAboutBoxModally();
     void endsTheProgramWhenTheFormCloses();
+    void endsTheProgramFromTheResult();
 
   private:
     QWidget* form() const { return TopLevel("frmMain"); }
@@ -321,6 +322,29 @@ void AppControllerTest::endsTheProgramWhenTheFormCloses() {
                 Control<QAction>(form(), "mnuExit")->trigger();
             } else {
                 form()->close();
+            }
+        });
+        QTimer failsafe;  // a failure, not a hang
+        failsafe.setSingleShot(true);
+        connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        failsafe.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+    }
+}
+
+void AppControllerTest::endsTheProgramFromTheResult() {
+    Enter(form(), kDelhi);
+    for (const char* how : {"cmdExit", "mnuExit", "closed"}) {
+        Control<QPushButton>(form(), "cmdRashi")->click();
+        QVERIFY(resultWindow()->isVisible());
+        QTimer::singleShot(0, resultWindow(), [this, how] {
+            QWidget* frame = resultWindow();
+            if (qstrcmp(how, "cmdExit") == 0) {
+                QTest::mouseClick(Control<QPushButton>(frame, how), Qt::LeftButton);
+            } else if (qstrcmp(how, "mnuExit") == 0) {
+                Control<QAction>(frame, how)->trigger();
+            } else {
+                frame->close();
             }
         });
         QTimer failsafe;  // a failure, not a hang
