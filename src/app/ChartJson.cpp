@@ -2,21 +2,18 @@
 
 #include <QJsonArray>
 
+#include "app/QtText.h"
 #include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
 
 namespace amsaview {
 namespace {
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 template <typename Container>
 QJsonArray TextArray(const Container& texts) {
     QJsonArray array;
     for (const auto& text : texts) {
-        array.append(Text(text));
+        array.append(ToQString(text));
     }
     return array;
 }
@@ -54,9 +51,7 @@ QJsonObject Values(const ChartResult& result) {
 QJsonObject DivisionalCharts(const ChartBoxes& boxes) {
     QJsonObject charts;
     for (const DivisionalChart& chart : kDivisionalCharts) {
-        charts.insert(
-            QString::fromUtf8(chart.title.data(), static_cast<qsizetype>(chart.title.size())),
-            TextArray(BoxesOf(boxes, chart)));
+        charts.insert(ToQString(chart.title), TextArray(BoxesOf(boxes, chart)));
     }
     return charts;
 }
@@ -66,23 +61,23 @@ QJsonObject DivisionalCharts(const ChartBoxes& boxes) {
 QJsonObject ChartToJson(const ChartResult& result) {
     const ResultTexts& t = result.texts;
     return {
-        {"lblName", Text(t.lblName)},
-        {"lblDOB", Text(t.lblDOB)},
-        {"lblTOB", Text(t.lblTOB)},
-        {"lblLatitude", Text(t.lblLatitude)},
-        {"lblLongitude", Text(t.lblLongitude)},
-        {"lblCity", Text(t.lblCity)},
-        {"lblState", Text(t.lblState)},
-        {"lblCountry", Text(t.lblCountry)},
+        {"lblName", ToQString(t.lblName)},
+        {"lblDOB", ToQString(t.lblDOB)},
+        {"lblTOB", ToQString(t.lblTOB)},
+        {"lblLatitude", ToQString(t.lblLatitude)},
+        {"lblLongitude", ToQString(t.lblLongitude)},
+        {"lblCity", ToQString(t.lblCity)},
+        {"lblState", ToQString(t.lblState)},
+        {"lblCountry", ToQString(t.lblCountry)},
         {"planet", TextArray(t.planet)},
         {"retrograde", RetrogradeFlags(result.positions)},
-        {"lblAyanamsha", Text(t.lblAyanamsha)},
-        {"lblLagna", Text(t.lblLagna)},
-        {"lblNakshatra", Text(t.lblNakshatra)},
-        {"lblLagnaPosition", Text(t.lblLagnaPosition)},
-        {"lblRashi", Text(t.lblRashi)},
-        {"lblLord", Text(t.lblLord)},
-        {"lblPada", Text(t.lblPada)},
+        {"lblAyanamsha", ToQString(t.lblAyanamsha)},
+        {"lblLagna", ToQString(t.lblLagna)},
+        {"lblNakshatra", ToQString(t.lblNakshatra)},
+        {"lblLagnaPosition", ToQString(t.lblLagnaPosition)},
+        {"lblRashi", ToQString(t.lblRashi)},
+        {"lblLord", ToQString(t.lblLord)},
+        {"lblPada", ToQString(t.lblPada)},
         {"values", Values(result)},
         {"rashiChart", TextArray(result.boxes.rashi)},
         {"divisionalCharts", DivisionalCharts(result.boxes)},

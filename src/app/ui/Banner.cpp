@@ -17,10 +17,7 @@ constexpr char16_t kSignGlyphs[] =
 }  // namespace
 
 Banner::Banner(QWidget* parent) : QWidget(parent), mark_(ProgramIcon()) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(kPanelBrown));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    SetColour(*this, QPalette::Window, kPanelBrown);
 }
 
 void Banner::paintEvent(QPaintEvent*) {

@@ -8,6 +8,7 @@
 #include "app/ui/ApplicationTitle.h"
 #include "app/ui/Banner.h"
 #include "app/ui/HelpMenu.h"
+#include "app/ui/ProgramColours.h"
 #include "charts/ui/Twips.h"
 #include "charts/ui/frmDisplay.h"
 
@@ -22,20 +23,13 @@ constexpr int kBannerHeight = 795;
 constexpr int kBarHeight = 465;
 constexpr int kWorkspaceMargin = 90;
 
-void Fill(QWidget& widget, QPalette::ColorRole role, QRgb colour) {
-    QPalette colours = widget.palette();
-    colours.setColor(role, QColor(colour));
-    widget.setPalette(colours);
-    widget.setAutoFillBackground(role == QPalette::Window);
-}
-
 // Picture1: the bar that keeps its two buttons at its right end.
 class ButtonBar final : public QWidget {
   public:
     explicit ButtonBar(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Picture1"));
         setFixedHeight(Px(kBarHeight));
-        Fill(*this, QPalette::Window, kBarBackground);
+        SetColour(*this, QPalette::Window, kBarBackground);
         back_ = addButton("cmdBack", QStringLiteral("&Back"), 9000);
         exit_ = addButton("cmdExit", QStringLiteral("E&xit"), 10440);
     }
@@ -51,7 +45,7 @@ class ButtonBar final : public QWidget {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
         button->setGeometry(TwipsRect(left, 30, 1335, 400));
-        Fill(*button, QPalette::Button, kBarButton);
+        SetColour(*button, QPalette::Button, kBarButton);
         return button;
     }
 
@@ -88,7 +82,7 @@ MDI::MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* pare
     // The result window sits centred and whole between the banner and the bar;
     // the frame cannot shrink below it.
     auto* workspace = new QWidget(client);
-    Fill(*workspace, QPalette::Window, kWorkspace);
+    SetColour(*workspace, QPalette::Window, kWorkspace);
     auto* centre = new QVBoxLayout(workspace);
     const int margin = Px(kWorkspaceMargin);
     centre->setContentsMargins(margin, margin, margin, margin);

@@ -23,9 +23,7 @@ QLabel* PlainLabel(const char* name, const QString& text, QRgb colour) {
     auto* label = new QLabel(text);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour));
-    label->setPalette(palette);
+    SetColour(*label, QPalette::WindowText, colour);
     return label;
 }
 
@@ -40,9 +38,7 @@ QPushButton* HomePageLink() {
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::ButtonText, QColor(kYellowText));
-    link->setPalette(palette);
+    SetColour(*link, QPalette::ButtonText, kYellowText);
     return link;
 }
 
@@ -52,10 +48,7 @@ frmAbout::frmAbout(WebPageOpener& opener, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(kPanelBrown));
-    setPalette(palette);
+    SetColour(*this, QPalette::Window, kPanelBrown);
 
     auto* picIcon = new QLabel;
     picIcon->setObjectName(QStringLiteral("picIcon"));

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/QtText.h"
 #include "app/ui/ProgramColours.h"
 #include "charts/ui/ChartOrnament.h"
 #include "charts/ui/Twips.h"
@@ -49,8 +50,7 @@ QFont FittingFont(const QString& text, const QSize& room) {
 }  // namespace
 
 QStringList BoxLines(std::string_view boxText) {
-    return QString::fromUtf8(boxText.data(), static_cast<qsizetype>(boxText.size()))
-        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return ToQString(boxText).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "app/QtText.h"
 #include "app/ui/ApplicationTitle.h"
 #include "app/ui/ProgramColours.h"
 #include "charts/ui/ChartGrid.h"
@@ -49,42 +50,32 @@ constexpr std::array<CaptionedValue, 7> kVedicRows = {{
     {"Lagna Position", "lblLagnaPosition", &ResultTexts::lblLagnaPosition},
 }};
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Indexed(std::string_view name, int index) {
-    return QStringLiteral("%1_%2").arg(Text(name)).arg(index);
-}
-
-void Colour(QWidget& widget, QPalette::ColorRole role, QRgb colour) {
-    QPalette colours = widget.palette();
-    colours.setColor(role, QColor(colour));
-    widget.setPalette(colours);
+    return QStringLiteral("%1_%2").arg(ToQString(name)).arg(index);
 }
 
 QLabel* AddLabel(QWidget& parent, const QString& name, std::string_view text, const QRect& place,
                  QRgb colour, const QFont& font) {
-    auto* label = new QLabel(Text(text), &parent);
+    auto* label = new QLabel(ToQString(text), &parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     label->setFont(font);
-    Colour(*label, QPalette::WindowText, colour);
+    SetColour(*label, QPalette::WindowText, colour);
     return label;
 }
 
 QGroupBox* AddFrame(QWidget& parent, std::string_view name, std::string_view caption,
                     const QRect& place) {
-    auto* frame = new QGroupBox(Text(caption), &parent);
-    frame->setObjectName(Text(name));
+    auto* frame = new QGroupBox(ToQString(caption), &parent);
+    frame->setObjectName(ToQString(name));
     frame->setGeometry(place);
     return frame;
 }
 
 QTabBar* AddTabStrip(QWidget& parent, std::string_view name, int left, int top, int width) {
     auto* strip = new QTabBar(&parent);
-    strip->setObjectName(Text(name));
+    strip->setObjectName(ToQString(name));
     strip->setDrawBase(false);
     strip->setExpanding(false);
     strip->setUsesScrollButtons(false);
@@ -102,9 +93,8 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFixedSize(Px(11325), Px(7995));
     setFont(SansSerifFont());
-    Colour(*this, QPalette::Window, kPanelBrown);
-    Colour(*this, QPalette::WindowText, kLightYellowText);
-    setAutoFillBackground(true);
+    SetColour(*this, QPalette::Window, kPanelBrown);
+    SetColour(*this, QPalette::WindowText, kLightYellowText);
 
     buildLeftPanel();
     buildRightPanel();
@@ -126,7 +116,7 @@ void frmDisplay::buildLeftPanel() {
 
     tabStrip2_ = AddTabStrip(panel, "TabStrip2", 120, 660, 3615);
     for (const DetailsView& view : kDetailsViews) {
-        tabStrip2_->addTab(Text(view.tab));
+        tabStrip2_->addTab(ToQString(view.tab));
     }
     auto* tabBody = new QGroupBox(&panel);
     tabBody->setGeometry(TwipsRect(120, 900, 3615, 2895));
@@ -156,8 +146,8 @@ void frmDisplay::buildDetailFrames(QWidget& panel) {
         const int top = 660 + static_cast<int>(row) * 285;
         AddLabel(details, QString(), kBirthRows[row].caption, TwipsRect(120, top, 1320, 270),
                  kLightYellowText, SansSerifFont());
-        bindValue(AddLabel(details, Text(kBirthRows[row].name), "", TwipsRect(1440, top, 1980, 270),
-                           kWhiteText, VerdanaFont(8.0, true)),
+        bindValue(AddLabel(details, ToQString(kBirthRows[row].name), "",
+                           TwipsRect(1440, top, 1980, 270), kWhiteText, VerdanaFont(8.0, true)),
                   kBirthRows[row].text);
     }
 
@@ -167,7 +157,7 @@ void frmDisplay::buildDetailFrames(QWidget& panel) {
             AddLabel(vedic, QString(), kVedicRows[row].caption, TwipsRect(120, top, 1260, 315),
                      kLightYellowText, SansSerifFont());
         QLabel* value =
-            AddLabel(vedic, Text(kVedicRows[row].name), "", TwipsRect(1365, top, 2010, 315),
+            AddLabel(vedic, ToQString(kVedicRows[row].name), "", TwipsRect(1365, top, 2010, 315),
                      kWhiteText, VerdanaFont(8.0, true));
         for (QLabel* cell : {caption, value}) {
             cell->setFrameShape(QFrame::Box);
@@ -194,14 +184,14 @@ void frmDisplay::buildRightPanel() {
 
     tabStrip1_ = AddTabStrip(panel, "TabStrip1", 345, 180, 6370);
     for (const DivisionalChart& chart : kDivisionalCharts) {
-        tabStrip1_->addTab(Text(chart.title));
+        tabStrip1_->addTab(ToQString(chart.title));
     }
     connect(tabStrip1_, &QTabBar::tabBarClicked, this, &frmDisplay::TabStrip1_Click);
     connect(tabStrip1_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip1_Click);
 
     std::array<QString, kSignCount> boxNames;
     for (std::size_t sign = 0; sign < boxNames.size(); ++sign) {
-        boxNames[sign] = Text(kRashiBoxNames[sign]);
+        boxNames[sign] = ToQString(kRashiBoxNames[sign]);
     }
     const QPoint chartCorner(Px(100), Px(480));
     fraBirthchart_ = new ChartGrid(QStringLiteral("Rashi Chart"), kRashiGrid, boxNames, &panel);
@@ -213,8 +203,8 @@ void frmDisplay::buildRightPanel() {
         for (int sign = 0; sign < kSignCount; ++sign) {
             boxNames[static_cast<std::size_t>(sign)] = Indexed("lblPlanet", rules.slotBase + sign);
         }
-        auto* frame = new ChartGrid(Text(rules.title), kDivisionalGrid, boxNames, &panel);
-        frame->setObjectName(Text(kDivisionalViews[chart].frame));
+        auto* frame = new ChartGrid(ToQString(rules.title), kDivisionalGrid, boxNames, &panel);
+        frame->setObjectName(ToQString(kDivisionalViews[chart].frame));
         frame->move(chartCorner);
         divisionalFrames_[chart] = frame;
     }
@@ -261,8 +251,8 @@ void frmDisplay::cmdRashiChart_Click() {
     label24_->show();
     fraBirthchart_->show();
     fraBirthchart_->raise();
-    lblHeader_->setText(Text(kRashiCaption));
-    lblDescription_->setText(Text(kRashiDescription));
+    lblHeader_->setText(ToQString(kRashiCaption));
+    lblDescription_->setText(ToQString(kRashiDescription));
 }
 
 void frmDisplay::cmdDivisionalChart_Click() {
@@ -275,8 +265,8 @@ void frmDisplay::cmdDivisionalChart_Click() {
         tabStrip1_->setCurrentIndex(0);
     }
     showDivisionalFrame(0);
-    lblHeader_->setText(Text(kHoraButtonCaption));
-    lblDescription_->setText(Text(kDivisionalViews[0].description));
+    lblHeader_->setText(ToQString(kHoraButtonCaption));
+    lblDescription_->setText(ToQString(kDivisionalViews[0].description));
 }
 
 void frmDisplay::TabStrip1_Click(int tab) {
@@ -285,8 +275,8 @@ void frmDisplay::TabStrip1_Click(int tab) {
     }
     showDivisionalFrame(tab);
     const DivisionalView& view = kDivisionalViews[static_cast<std::size_t>(tab)];
-    lblHeader_->setText(Text(view.caption));
-    lblDescription_->setText(Text(view.description));
+    lblHeader_->setText(ToQString(view.caption));
+    lblDescription_->setText(ToQString(view.description));
 }
 
 void frmDisplay::TabStrip2_Click(int tab) {
@@ -298,8 +288,8 @@ void frmDisplay::TabStrip2_Click(int tab) {
         detailFrames_[frame]->setVisible(frame == shown);
     }
     detailFrames_[shown]->raise();
-    lblHTB2_->setText(Text(kDetailsViews[shown].heading));
-    lblTab2_->setText(Text(kDetailsViews[shown].help));
+    lblHTB2_->setText(ToQString(kDetailsViews[shown].heading));
+    lblTab2_->setText(ToQString(kDetailsViews[shown].help));
 }
 
 void frmDisplay::showDivisionalFrame(int index) {

@@ -126,12 +126,6 @@ QPushButton* Button(const char* name, const QString& caption) {
     return button;
 }
 
-void ColourText(QWidget& widget, QRgb colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, QColor(colour));
-    widget.setPalette(palette);
-}
-
 }  // namespace
 
 frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent)
@@ -141,11 +135,8 @@ frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent)
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("fraForm"));
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor(kPanelBrown));
-    palette.setColor(QPalette::WindowText, QColor(kLightYellowText));
-    panel->setPalette(palette);
+    SetColour(*panel, QPalette::Window, kPanelBrown);
+    SetColour(*panel, QPalette::WindowText, kLightYellowText);
 
     auto* columns = new QHBoxLayout(panel);
     const QMargins margins = columns->contentsMargins();
@@ -179,7 +170,7 @@ QWidget* frmMain::buildIntroduction() {
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.8);
     heading->setFont(headingFont);
-    ColourText(*heading, kCyanText);
+    SetColour(*heading, QPalette::WindowText, kCyanText);
 
     QLabel* description = PlainLabel(QString::fromLatin1(kDescription));
     description->setObjectName(QStringLiteral("lblDescription"));
