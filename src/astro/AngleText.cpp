@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "input/LookupLists.h"
 #include "input/TextUtil.h"
 
 namespace amsaview {
@@ -74,6 +75,11 @@ std::string FormatSignedAngle(double angleDegrees) {
     const DegreesMinutesSeconds dms = Split(magnitude, std::floor(magnitude) + 1);
     // The minus stays even when the whole degrees are 0: -0.5 is -0° 30' 0".
     return (angleDegrees < 0 ? "-" : "") + Text(dms, "\"");
+}
+
+std::optional<std::int16_t> SignOfLongForm(std::string_view longFormText) {
+    const std::string_view text = TrimBlanks(longFormText);
+    return FindSign(text.substr(text.size() - std::min<std::size_t>(3, text.size())));
 }
 
 std::string ShortPositionText(std::string_view longFormText) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,9 @@ std::string FormatLongitude(double angleDegrees);
 
 // Signed form, e.g. -23.85399 -> -23° 51' 14".
 std::string FormatSignedAngle(double angleDegrees);
+
+// The sign named by the last three characters of a long-form text.
+std::optional<std::int16_t> SignOfLongForm(std::string_view longFormText);
 
 // Short form of a long-form text: two-digit degrees, sign, two-digit minutes,
 // e.g. "16 Sag 31".

@@ -1,7 +1,5 @@
 #include "charts/SignPosition.h"
 
-#include <algorithm>
-
 #include "input/LookupLists.h"
 
 namespace amsaview {
@@ -26,22 +24,6 @@ int NumberAt(std::string_view positionText, std::size_t position) {
 }
 
 }  // namespace
-
-std::optional<std::int16_t> FindSign(std::string_view abbreviation) {
-    // Every abbreviation has three letters; fixing the length lets the
-    // comparisons inline. The empty slot after Pisces is never searched.
-    constexpr std::size_t kLength = 3;
-    if (abbreviation.size() != kLength) {
-        return std::nullopt;
-    }
-    for (std::int16_t sign = 0; sign < kSignCount; ++sign) {
-        if (std::equal(abbreviation.begin(), abbreviation.end(),
-                       SignAbbreviations[static_cast<std::size_t>(sign)].begin())) {
-            return sign;
-        }
-    }
-    return std::nullopt;
-}
 
 std::int16_t SignIndexOf(std::string_view abbreviation) {
     return FindSign(abbreviation).value_or(std::int16_t{0});

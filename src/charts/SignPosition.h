@@ -1,13 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
-namespace amsaview {
+#include "input/LookupLists.h"
 
-// The sign whose abbreviation is exactly this text, "Ari" = 0 .. "Pis" = 11.
-std::optional<std::int16_t> FindSign(std::string_view abbreviation);
+namespace amsaview {
 
 // As FindSign, but an abbreviation that matches no sign counts as Aries.
 std::int16_t SignIndexOf(std::string_view abbreviation);

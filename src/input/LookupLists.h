@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace amsaview {
@@ -10,6 +12,17 @@ inline constexpr int kSignCount = 12;
 // Slot 12 stays empty so that a search past Pisces finds nothing.
 inline constexpr std::array<std::string_view, 13> SignAbbreviations = {
     "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
+
+// The sign whose abbreviation is exactly this text, "Ari" = 0 .. "Pis" = 11.
+// The empty slot after Pisces is never searched.
+constexpr std::optional<std::int16_t> FindSign(std::string_view abbreviation) {
+    for (std::int16_t sign = 0; sign < kSignCount; ++sign) {
+        if (SignAbbreviations[static_cast<std::size_t>(sign)] == abbreviation) {
+            return sign;
+        }
+    }
+    return std::nullopt;
+}
 
 inline constexpr std::array<std::string_view, kSignCount> SignNamesVedic = {
     "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",

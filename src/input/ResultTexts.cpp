@@ -2,7 +2,6 @@
 
 #include "astro/AngleText.h"
 #include "input/LookupLists.h"
-#include "input/TextUtil.h"
 #include "vedic/Nakshatra.h"
 
 namespace amsaview {
@@ -32,14 +31,8 @@ void FillResultTexts(const BirthData& birth, const ChartPositions& positions, Re
     texts.planet = positions.positionText;
     texts.lblAyanamsha = positions.ayanamsaText;
 
-    const std::string_view ascendant = TrimBlanks(positions.ascendantText);
-    const std::string_view ascendantSign =
-        ascendant.substr(ascendant.size() - std::min<std::size_t>(3, ascendant.size()));
-    for (std::size_t sign = 0; sign < kLagnaNames.size(); ++sign) {
-        if (SignAbbreviations[sign] == ascendantSign) {
-            texts.lblLagna = kLagnaNames[sign];
-            break;
-        }
+    if (const auto sign = SignOfLongForm(positions.ascendantText)) {
+        texts.lblLagna = kLagnaNames[static_cast<std::size_t>(*sign)];
     }
 
     texts.lblNakshatra = positions.nakshatraName;

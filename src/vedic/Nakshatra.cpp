@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/AngleText.h"
 #include "input/LookupLists.h"
-#include "input/TextUtil.h"
 #include "vedic/MoonLongitude.h"
 
 namespace amsaview {
@@ -26,12 +26,8 @@ int NakshatraPadaOf(double siderealLongitude) {
 }
 
 std::optional<std::string_view> RashiNameOf(std::string_view longFormText) {
-    const std::string_view text = TrimBlanks(longFormText);
-    const std::string_view last = text.substr(text.size() - std::min<std::size_t>(3, text.size()));
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        if (SignAbbreviations[static_cast<std::size_t>(sign)] == last) {
-            return SignNamesVedic[static_cast<std::size_t>(sign)];
-        }
+    if (const auto sign = SignOfLongForm(longFormText)) {
+        return SignNamesVedic[static_cast<std::size_t>(*sign)];
     }
     return std::nullopt;
 }
