@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "input/ComputeChart.h"
+#include "pipeline/ComputeChart.h"
 
 namespace {
 

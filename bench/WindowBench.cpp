@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "ExampleEntry.h"
-#include "app/ui/AppController.h"
-#include "app/ui/MessageBoxes.h"
-#include "app/ui/WebPages.h"
+#include "ui/frame/AppController.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/frame/WebPages.h"
 
 namespace {
 

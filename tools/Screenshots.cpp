@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/ui/AppController.h"
-#include "app/ui/MessageBoxes.h"
-#include "app/ui/ProgramIcon.h"
-#include "app/ui/WebPages.h"
+#include "ui/frame/AppController.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/frame/ProgramIcon.h"
+#include "ui/frame/WebPages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QJsonArray>
 
-#include "app/QtText.h"
+#include "qtcommon/QtText.h"
 #include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
 

@@ -2,7 +2,7 @@
 
 #include <QJsonObject>
 
-#include "input/ChartResult.h"
+#include "pipeline/ChartResult.h"
 
 namespace amsaview {
 

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
-#include "input/TimeZoneTable.h"
+#include "model/TimeZoneTable.h"
 
 namespace amsaview {
 namespace {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <variant>
 
-#include "input/FormInput.h"
+#include "model/FormInput.h"
 
 namespace amsaview {
 

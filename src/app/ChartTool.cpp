@@ -6,7 +6,7 @@
 
 #include "app/ChartJson.h"
 #include "app/ChartOptions.h"
-#include "input/ComputeChart.h"
+#include "pipeline/ComputeChart.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/ui/AppController.h"
-#include "app/ui/InstanceLock.h"
-#include "app/ui/MessageBoxes.h"
-#include "app/ui/ProgramIcon.h"
-#include "app/ui/WebPages.h"
+#include "ui/frame/AppController.h"
+#include "ui/frame/InstanceLock.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/frame/ProgramIcon.h"
+#include "ui/frame/WebPages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

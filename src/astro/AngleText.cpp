@@ -5,8 +5,8 @@
 #include <cmath>
 #include <iterator>
 
-#include "input/LookupLists.h"
-#include "input/TextUtil.h"
+#include "model/LookupLists.h"
+#include "model/TextUtil.h"
 
 namespace amsaview {
 namespace {

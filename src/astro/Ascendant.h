@@ -1,8 +1,8 @@
 #pragma once
 
 #include "astro/TimeBases.h"
-#include "input/BirthData.h"
-#include "input/ChartPositions.h"
+#include "model/BirthData.h"
+#include "model/ChartPositions.h"
 
 namespace amsaview {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "input/BirthData.h"
-#include "input/ChartPositions.h"
+#include "model/BirthData.h"
+#include "model/ChartPositions.h"
 
 namespace amsaview {
 

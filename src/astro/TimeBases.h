@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/BirthData.h"
+#include "model/BirthData.h"
 
 namespace amsaview {
 

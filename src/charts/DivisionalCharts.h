@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charts/ChartBoxes.h"
-#include "input/ChartPositions.h"
-#include "input/DisplayNames.h"
+#include "model/ChartBoxes.h"
+#include "model/ChartPositions.h"
+#include "model/DisplayNames.h"
 
 namespace amsaview {
 

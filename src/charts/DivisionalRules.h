@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "charts/ChartBoxes.h"
+#include "model/ChartBoxes.h"
 
 namespace amsaview {
 

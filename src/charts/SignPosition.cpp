@@ -1,6 +1,6 @@
 #include "charts/SignPosition.h"
 
-#include "input/LookupLists.h"
+#include "model/LookupLists.h"
 
 namespace amsaview {
 namespace {

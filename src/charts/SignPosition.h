@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "input/LookupLists.h"
+#include "model/LookupLists.h"
 
 namespace amsaview {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "input/LookupLists.h"
+#include "model/LookupLists.h"
 #include "retro/StationTables.h"
 
 namespace amsaview {

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "input/BirthData.h"
-#include "input/ChartPositions.h"
-#include "input/DisplayNames.h"
+#include "model/BirthData.h"
+#include "model/ChartPositions.h"
+#include "model/DisplayNames.h"
 
 namespace amsaview {
 

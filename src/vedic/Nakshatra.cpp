@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/AngleText.h"
-#include "input/LookupLists.h"
+#include "model/LookupLists.h"
 #include "vedic/MoonLongitude.h"
 
 namespace amsaview {

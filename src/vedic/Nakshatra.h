@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "input/BirthData.h"
-#include "input/ChartPositions.h"
+#include "model/BirthData.h"
+#include "model/ChartPositions.h"
 
 namespace amsaview {
 

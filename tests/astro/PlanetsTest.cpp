@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "BirthExamples.h"
+#include "support/BirthExamples.h"
 #include "astro/AngleText.h"
 #include "astro/Numeric.h"
 #include "astro/Planets.h"

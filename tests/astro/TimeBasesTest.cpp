@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BirthExamples.h"
+#include "support/BirthExamples.h"
 #include "astro/TimeBases.h"
 
 namespace amsaview {

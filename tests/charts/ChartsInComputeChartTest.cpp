@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FormExamples.h"
+#include "support/FormExamples.h"
 #include "charts/DivisionalRules.h"
-#include "input/ComputeChart.h"
+#include "pipeline/ComputeChart.h"
 
 namespace amsaview {
 namespace {

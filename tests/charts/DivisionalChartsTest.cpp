@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ChartTestSupport.h"
+#include "support/ChartTestSupport.h"
 #include "charts/DivisionalRules.h"
 
 namespace amsaview {

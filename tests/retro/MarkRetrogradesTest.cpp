@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "FormExamples.h"
-#include "input/ComputeChart.h"
+#include "support/FormExamples.h"
+#include "pipeline/ComputeChart.h"
 #include "retro/Retrograde.h"
 
 namespace amsaview {

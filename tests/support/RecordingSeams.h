@@ -4,8 +4,8 @@
 #include <QString>
 #include <QUrl>
 
-#include "app/ui/MessageBoxes.h"
-#include "app/ui/WebPages.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/frame/WebPages.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BirthExamples.h"
+#include "support/BirthExamples.h"
 #include "vedic/MoonLongitude.h"
 
 namespace amsaview {

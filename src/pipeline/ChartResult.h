@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/ChartBoxes.h"
+#include "model/BirthData.h"
+#include "model/ChartPositions.h"
+#include "model/DisplayNames.h"
+#include "pipeline/ResultTexts.h"
+
+namespace amsaview {
+
+// The one chart the program holds. Each successful computation overwrites it;
+// a failed check leaves it as it was.
+struct ChartResult {
+    BirthData birth;
+    ChartPositions positions;
+    DisplayNames names;
+    ResultTexts texts;
+    ChartBoxes boxes;
+
+    bool operator==(const ChartResult&) const = default;
+};
+
+}  // namespace amsaview

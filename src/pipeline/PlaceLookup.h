@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/FormInput.h"
+#include "model/ValidationFailure.h"
+
+namespace amsaview {
+
+// The coordinate look-up needs the whole place: city, state and country, in
+// that order. A blank counts as text here.
+std::optional<ValidationFailure> ValidatePlaceForLookup(const FormInput& form);
+
+// The text handed to the web search: city state country Latitude Longitude.
+std::string PlaceSearchText(const FormInput& form);
+
+}  // namespace amsaview

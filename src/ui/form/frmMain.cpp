@@ -1,0 +1,352 @@
+#include "ui/form/frmMain.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/frame/ApplicationTitle.h"
+#include "ui/frame/HelpMenu.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/common/ProgramColours.h"
+#include "ui/frame/WebPages.h"
+#include "pipeline/KeyFilters.h"
+#include "model/LookupLists.h"
+#include "pipeline/PlaceLookup.h"
+#include "model/TimeZoneTable.h"
+#include "ui/form/KeystrokeFilter.h"
+
+namespace amsaview {
+namespace {
+
+constexpr char kDescription[] =
+    "The zodiac or the Bhachakra is composed of 360 degrees of the celestial space. "
+    "It is divided into twelve signs, so every sign spans 30 degrees. "
+    "Each sign is divided further into smaller parts called vargas, such as the Hora of "
+    "15 degrees or the Navamsa of 3 degrees 20 minutes. "
+    "Every varga makes a divisional chart of its own that looks at one side of life in "
+    "finer detail. "
+    "A planet gains strength when its divisions fall in its own or exalted signs, and loses "
+    "strength when they fall in the signs of its enemies or of its debilitation. "
+    "Reading a planet in the divisional charts beside the birth chart therefore shows how "
+    "fully it can give its results.";
+
+constexpr int kCoordinateMinutesLength = 2;
+constexpr int kLongitudeDegreesLength = 3;
+constexpr int kLatitudeDegreesLength = 2;
+constexpr int kLastHour = 23;
+constexpr int kLastMinute = 59;
+constexpr int kLastDay = 31;
+
+QLabel* PlainLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* TextBox(const char* name) {
+    auto* box = new QLineEdit;
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QLineEdit* CoordinateBox(const char* name, int maxLength) {
+    QLineEdit* box = TextBox(name);
+    box->setMaxLength(maxLength);
+    // Measured in the font, so the box grows with it; the extra width holds the frame.
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 3, u'0')));
+    return box;
+}
+
+QRadioButton* OptionButton(const char* name, const QString& caption) {
+    auto* option = new QRadioButton(caption);
+    option->setObjectName(QLatin1String(name));
+    return option;
+}
+
+// A frame of degrees, minutes and the two hemispheres; the option pair is
+// exclusive because the frame is its parent.
+QGroupBox* CoordinateFrame(const QString& title, QLineEdit& degrees, QLineEdit& minutes,
+                           QRadioButton& option0, QRadioButton& option1) {
+    auto* frame = new QGroupBox(title);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(PlainLabel(QStringLiteral("Deg")), 0, 0);
+    grid->addWidget(&degrees, 0, 1);
+    grid->addWidget(PlainLabel(QStringLiteral("Min")), 0, 2);
+    grid->addWidget(&minutes, 0, 3);
+    grid->addWidget(&option0, 1, 0, 1, 2);
+    grid->addWidget(&option1, 1, 2, 1, 2);
+    return frame;
+}
+
+QStringList NumberRows(int first, int last) {
+    QStringList rows;
+    for (int number = first; number <= last; ++number) {
+        rows.append(QString::number(number));
+    }
+    return rows;
+}
+
+QComboBox* PickList(const char* name, const QStringList& rows, int selectedRow = 0) {
+    auto* list = new QComboBox;
+    list->setObjectName(QLatin1String(name));
+    list->addItems(rows);
+    list->setCurrentIndex(selectedRow);
+    return list;
+}
+
+QStringList MonthRows() {
+    QStringList rows;
+    for (const std::string_view month : MonthNames) {
+        rows.append(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+    }
+    return rows;
+}
+
+QStringList ZoneRows() {
+    QStringList rows;
+    for (const TimeZone& zone : TimeZoneTable) {
+        rows.append(QString::fromLatin1(zone.listText.data(),
+                                        static_cast<qsizetype>(zone.listText.size())));
+    }
+    return rows;
+}
+
+QPushButton* Button(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}  // namespace
+
+frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), opener_(opener) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("fraForm"));
+    SetColour(*panel, QPalette::Window, kPanelBrown);
+    SetColour(*panel, QPalette::WindowText, kLightYellowText);
+
+    auto* columns = new QHBoxLayout(panel);
+    const QMargins margins = columns->contentsMargins();
+    columns->setContentsMargins(margins * 2);
+    columns->setSpacing(columns->spacing() * 4);
+    columns->addWidget(buildIntroduction(), 0, Qt::AlignTop);
+    columns->addWidget(buildInputs(), 0, Qt::AlignTop);
+    setCentralWidget(panel);
+
+    buildMenus();
+    followReadingOrder();
+
+    auto* nameFilter = new KeystrokeFilter(&FilterNameKey, messages_, this);
+    txtName->installEventFilter(nameFilter);
+    auto* coordinateFilter = new KeystrokeFilter(&FilterCoordinateKey, messages_, this);
+    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) {
+        box->installEventFilter(coordinateFilter);
+    }
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* frmMain::buildIntroduction() {
+    auto* introduction = new QWidget;
+    auto* column = new QVBoxLayout(introduction);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    QLabel* heading = PlainLabel(QStringLiteral("Divisional Charts"));
+    heading->setObjectName(QStringLiteral("lblHeading"));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.8);
+    heading->setFont(headingFont);
+    SetColour(*heading, QPalette::WindowText, kCyanText);
+
+    QLabel* description = PlainLabel(QString::fromLatin1(kDescription));
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setWordWrap(true);
+    description->setFixedWidth(description->fontMetrics().averageCharWidth() * 40);
+
+    column->addWidget(heading);
+    column->addWidget(description);
+    column->addStretch();
+    return introduction;
+}
+
+QWidget* frmMain::buildInputs() {
+    auto* inputs = new QWidget;
+    auto* column = new QVBoxLayout(inputs);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    txtName = TextBox("txtName");
+    cboMonth = PickList("cboMonth", MonthRows());
+    cboDate = PickList("cboDate", NumberRows(1, kLastDay));
+    cboYear = PickList("cboYear", NumberRows(kFirstYear, kLastYear));
+    cboHH = PickList("cboHH", NumberRows(0, kLastHour));
+    cboMM = PickList("cboMM", NumberRows(0, kLastMinute));
+    cboSS = PickList("cboSS", NumberRows(0, kLastMinute));
+
+    txtLonD = CoordinateBox("txtLonD", kLongitudeDegreesLength);
+    txtLonM = CoordinateBox("txtLonM", kCoordinateMinutesLength);
+    optLong[0] = OptionButton("optLong_0", QStringLiteral("East"));
+    optLong[1] = OptionButton("optLong_1", QStringLiteral("West"));
+    txtLatD = CoordinateBox("txtLatD", kLatitudeDegreesLength);
+    txtLatM = CoordinateBox("txtLatM", kCoordinateMinutesLength);
+    optLat[0] = OptionButton("optLat_0", QStringLiteral("North"));
+    optLat[1] = OptionButton("optLat_1", QStringLiteral("South"));
+    optLong[0]->setChecked(true);
+    optLat[0]->setChecked(true);
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(
+        CoordinateFrame(QStringLiteral("Longitude"), *txtLonD, *txtLonM, *optLong[0], *optLong[1]));
+    coordinates->addWidget(
+        CoordinateFrame(QStringLiteral("Latitude"), *txtLatD, *txtLatM, *optLat[0], *optLat[1]));
+
+    txtMCity = TextBox("txtMCity");
+    txtMState = TextBox("txtMState");
+    txtMCountry = TextBox("txtMCountry");
+    cmdBrowser = Button("cmdBrowser", QStringLiteral("Click for Latitude && Longitude"));
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::lookUpPlace);
+
+    // One grid, so every caption and every box lines up down the form.
+    auto* birth = new QGridLayout;
+    int row = 0;
+    const auto addRow = [birth, &row](const char* caption, QWidget* field) {
+        birth->addWidget(PlainLabel(QLatin1String(caption)), row, 0);
+        birth->addWidget(field, row++, 1, 1, 3);
+    };
+    addRow("Name", txtName);
+    birth->addWidget(PlainLabel(QStringLiteral("Date of Birth")), row, 0);
+    birth->addWidget(cboMonth, row, 1);
+    birth->addWidget(cboDate, row, 2);
+    birth->addWidget(cboYear, row++, 3);
+    birth->addWidget(PlainLabel(QStringLiteral("HH:MM:SS")), row++, 1, 1, 3);
+    birth->addWidget(PlainLabel(QStringLiteral("Time of Birth")), row, 0);
+    birth->addWidget(cboHH, row, 1);
+    birth->addWidget(cboMM, row, 2);
+    birth->addWidget(cboSS, row++, 3);
+    birth->addLayout(coordinates, row++, 0, 1, 4);
+    addRow("City", txtMCity);
+    addRow("State", txtMState);
+    addRow("Country", txtMCountry);
+    birth->addWidget(cmdBrowser, row, 1, 1, 3, Qt::AlignRight);
+    column->addLayout(birth);
+
+    cmbTimeZone = PickList("cmbTimeZone", ZoneRows(), kDefaultTimeZoneRow);
+    chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"));
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    auto* zone = new QGroupBox(QStringLiteral("Zone"));
+    auto* zoneColumn = new QVBoxLayout(zone);
+    zoneColumn->addWidget(cmbTimeZone);
+    zoneColumn->addWidget(chkDST);
+    column->addWidget(zone);
+
+    cmdRashi = Button("cmdRashi", QStringLiteral("Analyze The Divisional Charts"));
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::analyzeRequested);
+    column->addWidget(cmdRashi, 0, Qt::AlignRight);
+    return inputs;
+}
+
+void frmMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* next = file->addAction(QStringLiteral("Analyze The Divisional Charts"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    connect(next, &QAction::triggered, this, &frmMain::analyzeRequested);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    AddHelpMenu(*menuBar(), opener_, [this] { emit aboutRequested(); });
+}
+
+void frmMain::followReadingOrder() {
+    QWidget* const order[] = {
+        txtName,   cboMonth,    cboDate,    cboYear,     cboHH,   cboMM,     cboSS,     txtLonD,
+        txtLonM,   optLong[0],  optLong[1], txtLatD,     txtLatM, optLat[0], optLat[1], txtMCity,
+        txtMState, txtMCountry, cmdBrowser, cmbTimeZone, chkDST,  cmdRashi};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+FormInput frmMain::formInput() const {
+    FormInput input;
+    input.name = txtName->text().toStdString();
+    input.monthRow = cboMonth->currentIndex();
+    input.dayRow = cboDate->currentIndex();
+    input.yearRow = cboYear->currentIndex();
+    input.hourRow = cboHH->currentIndex();
+    input.minuteRow = cboMM->currentIndex();
+    input.secondRow = cboSS->currentIndex();
+    input.lonDegrees = txtLonD->text().toStdString();
+    input.lonMinutes = txtLonM->text().toStdString();
+    input.east = optLong[0]->isChecked();
+    input.latDegrees = txtLatD->text().toStdString();
+    input.latMinutes = txtLatM->text().toStdString();
+    input.south = optLat[1]->isChecked();
+    input.city = txtMCity->text().toStdString();
+    input.state = txtMState->text().toStdString();
+    input.country = txtMCountry->text().toStdString();
+    const int zoneRow = cmbTimeZone->currentIndex();
+    input.zoneRow = zoneRow >= 0 ? std::optional<int>(zoneRow) : std::nullopt;
+    input.dst = chkDST->isChecked();
+    return input;
+}
+
+QLineEdit* frmMain::boxFor(FormField field) const {
+    switch (field) {
+        case FormField::Name:
+            return txtName;
+        case FormField::LonDegrees:
+            return txtLonD;
+        case FormField::LonMinutes:
+            return txtLonM;
+        case FormField::LatDegrees:
+            return txtLatD;
+        case FormField::LatMinutes:
+            return txtLatM;
+        case FormField::City:
+            return txtMCity;
+        case FormField::State:
+            return txtMState;
+        case FormField::Country:
+            return txtMCountry;
+        case FormField::None:
+            break;
+    }
+    return nullptr;
+}
+
+void frmMain::focusField(FormField field) {
+    if (QLineEdit* box = boxFor(field)) {
+        box->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMain::lookUpPlace() {
+    const FormInput input = formInput();
+    if (const auto failure = ValidatePlaceForLookup(input)) {
+        messages_.show(this, QString::fromStdString(failure->message), failure->icon);
+        focusField(failure->focus);
+        return;
+    }
+    opener_.open(PlaceSearchUrl(QString::fromStdString(PlaceSearchText(input))));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    emit exitRequested();
+}
+
+}  // namespace amsaview

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "model/FormInput.h"
+#include "model/ValidationFailure.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace amsaview {
+
+class MessageSink;
+class WebPageOpener;
+
+// The input form where the user types one birth. It shows, filters keystrokes
+// and forwards commands; the computation belongs to whoever listens to
+// analyzeRequested(). Each option pair is named after its element with the
+// option's index: optLong_0 "East", optLong_1 "West", optLat_0 "North",
+// optLat_1 "South".
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+  public:
+    frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent = nullptr);
+
+    FormInput formInput() const;
+
+    // Moves the keyboard focus to the box a failed check names; None leaves it.
+    void focusField(FormField field);
+
+  signals:
+    void analyzeRequested();
+    void aboutRequested();
+    void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildIntroduction();
+    QWidget* buildInputs();
+    void buildMenus();
+    void followReadingOrder();
+    void lookUpPlace();
+    QLineEdit* boxFor(FormField field) const;
+
+    MessageSink& messages_;
+    WebPageOpener& opener_;
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHH = nullptr;
+    QComboBox* cboMM = nullptr;
+    QComboBox* cboSS = nullptr;
+    QLineEdit* txtLonD = nullptr;
+    QLineEdit* txtLonM = nullptr;
+    QRadioButton* optLong[2] = {};
+    QLineEdit* txtLatD = nullptr;
+    QLineEdit* txtLatM = nullptr;
+    QRadioButton* optLat[2] = {};
+    QLineEdit* txtMCity = nullptr;
+    QLineEdit* txtMState = nullptr;
+    QLineEdit* txtMCountry = nullptr;
+    QPushButton* cmdBrowser = nullptr;
+    QComboBox* cmbTimeZone = nullptr;
+    QCheckBox* chkDST = nullptr;
+    QPushButton* cmdRashi = nullptr;
+};
+
+}  // namespace amsaview

@@ -1,0 +1,59 @@
+#include "ui/frame/AppController.h"
+
+#include <QCoreApplication>
+
+#include "ui/frame/MDI.h"
+#include "ui/frame/MessageBoxes.h"
+#include "ui/frame/WebPages.h"
+#include "ui/frame/frmAbout.h"
+#include "ui/result/frmDisplay.h"
+#include "pipeline/ComputeChart.h"
+
+namespace amsaview {
+
+AppController::AppController(std::unique_ptr<MessageSink> messages,
+                             std::unique_ptr<WebPageOpener> opener)
+    : messages_(std::move(messages)), opener_(std::move(opener)), form_(*messages_, *opener_) {
+    connect(&form_, &frmMain::analyzeRequested, this, &AppController::analyze);
+    connect(&form_, &frmMain::aboutRequested, this, [this] { showAbout(&form_); });
+    connect(&form_, &frmMain::exitRequested, this, [] { QCoreApplication::exit(0); });
+}
+
+AppController::~AppController() {
+    delete frame_;
+}
+
+void AppController::start() {
+    form_.show();
+}
+
+void AppController::analyze() {
+    if (const auto failure = ComputeChart(form_.formInput(), result_)) {
+        messages_->show(&form_, QString::fromStdString(failure->message), failure->icon);
+        form_.focusField(failure->focus);
+        return;
+    }
+    if (frame_ == nullptr) {
+        frame_ = new MDI(*opener_, [this] { showAbout(frame_); });
+        connect(frame_, &MDI::backRequested, this, &AppController::showForm);
+        connect(frame_, &MDI::exitRequested, this, [] { QCoreApplication::exit(0); });
+    }
+    frame_->display().showResult(result_);
+    // The result shows before the form hides, so the program never has no window.
+    frame_->show();
+    frame_->raise();
+    form_.hide();
+}
+
+void AppController::showAbout(QWidget* over) {
+    auto* about = new frmAbout(*opener_, over);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+}
+
+void AppController::showForm() {
+    form_.show();
+}
+
+}  // namespace amsaview

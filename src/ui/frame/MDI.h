@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "pipeline/ChartResult.h"
+
+class QPushButton;
+
+namespace amsaview {
+
+class WebPageOpener;
+class frmDisplay;
+
+// The main frame: the result window between a banner and a bar with Back and
+// Exit. Back unloads the frame and hands the user back to the input form;
+// Exit, or closing the frame, asks for the end of the program.
+class MDI final : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* parent = nullptr);
+
+    frmDisplay& display() { return *display_; }
+
+  signals:
+    void backRequested();
+    void exitRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void addFileMenu();
+    void goBack();
+
+    frmDisplay* display_ = nullptr;
+    bool goingBack_ = false;
+};
+
+// Keeps Exit 300 twips from the bar's right edge and Back 100 twips left of it.
+void PlaceBarButtons(int barWidth, QPushButton& back, QPushButton& exit);
+
+}  // namespace amsaview

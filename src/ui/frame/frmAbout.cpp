@@ -1,0 +1,85 @@
+#include "ui/frame/frmAbout.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/frame/ApplicationTitle.h"
+#include "ui/common/ProgramColours.h"
+#include "ui/frame/ProgramIcon.h"
+#include "ui/frame/WebPages.h"
+
+namespace amsaview {
+namespace {
+
+constexpr char kDescription[] =
+    "Amsaview is a software that maps the vargas or divisions of a sign. "
+    "Each division gives more details of a person's material, emotional and physical "
+    "aspects.";
+
+constexpr int kIconSize = 48;
+
+QLabel* PlainLabel(const char* name, const QString& text, QRgb colour) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    SetColour(*label, QPalette::WindowText, colour);
+    return label;
+}
+
+// Reads as a link and opens the home page; a flat button keeps it reachable
+// from the keyboard.
+QPushButton* HomePageLink() {
+    auto* link = new QPushButton(QStringLiteral("Click here to visit ") +
+                                 QString::fromLatin1(kProductPageAddress));
+    link->setObjectName(QStringLiteral("lblHomePage"));
+    link->setFlat(true);
+    link->setCursor(Qt::PointingHandCursor);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    SetColour(*link, QPalette::ButtonText, kYellowText);
+    return link;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(WebPageOpener& opener, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    setModal(true);
+    SetColour(*this, QPalette::Window, kPanelBrown);
+
+    auto* picIcon = new QLabel;
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramIcon().pixmap(kIconSize, kIconSize));
+
+    QLabel* title = PlainLabel("Label2", QString::fromLatin1(kApplicationTitle), kWhiteText);
+    QFont titleFont(QStringLiteral("Verdana"));
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(title->font().pointSizeF() * 1.3);
+    title->setFont(titleFont);
+
+    QLabel* description = PlainLabel("Label1", QString::fromLatin1(kDescription), kLightYellowText);
+    description->setWordWrap(true);
+    description->setFixedWidth(description->fontMetrics().averageCharWidth() * 48);
+
+    QPushButton* link = HomePageLink();
+    connect(link, &QPushButton::clicked, this,
+            [&opener] { opener.open(WebPageUrl(WebPage::Home)); });
+
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(picIcon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1);
+    grid->addWidget(description, 1, 1);
+    grid->addWidget(link, 2, 1, Qt::AlignLeft);
+    grid->addWidget(ok, 3, 1, Qt::AlignRight);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace amsaview

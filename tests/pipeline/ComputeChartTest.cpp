@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "support/FormExamples.h"
+#include "pipeline/ComputeChart.h"
+
+namespace amsaview {
+namespace {
+
+using testing::DelhiForm;
+using testing::GreenwichNoonJ2000;
+
+ChartResult Computed(const FormInput& form) {
+    ChartResult result;
+    const auto failure = ComputeChart(form, result);
+    EXPECT_FALSE(failure.has_value()) << failure->message;
+    return result;
+}
+
+TEST(ComputeChart, NoonJ2000AtGreenwichFillsEveryText) {
+    const ResultTexts texts = Computed(GreenwichNoonJ2000()).texts;
+    EXPECT_EQ(texts.lblName, "RAM KUMAR");
+    EXPECT_EQ(texts.lblDOB, "January/1/2000");
+    EXPECT_EQ(texts.lblTOB, "12:0");
+    EXPECT_EQ(texts.lblLatitude, "0\u00B0 0'");
+    EXPECT_EQ(texts.lblLongitude, "0\u00B0 0'");
+    EXPECT_EQ(texts.lblAyanamsha, "-23\u00B0 51' 14\"");
+    EXPECT_EQ(texts.lblLagna, "Pisces (Meena)");
+    EXPECT_EQ(texts.lblLagnaPosition, "17 Pis 31");
+    EXPECT_EQ(texts.lblNakshatra, "Swati");
+    EXPECT_EQ(texts.lblRashi, "Thula");
+    EXPECT_EQ(texts.lblLord, "Rahu");
+    EXPECT_EQ(texts.lblPada, "4");
+    EXPECT_EQ(texts.planet[0], "16 Sag 31");
+    EXPECT_EQ(texts.planet[1], "19 Lib 27");
+    EXPECT_EQ(texts.planet[7], "10 Can 16");
+    EXPECT_EQ(texts.planet[8], "10 Cap 16");
+}
+
+TEST(ComputeChart, BirthDetailsAsPlainNumbers) {
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    form.latDegrees = "12";
+    form.latMinutes = "5";
+    form.south = true;
+    const ResultTexts texts = Computed(form).texts;
+    EXPECT_EQ(texts.lblDOB, "March/7/1975");
+    EXPECT_EQ(texts.lblTOB, "9:5");
+    EXPECT_EQ(texts.lblLatitude, "12\u00B0 5'");  // no hemisphere, no leading zero
+    EXPECT_EQ(texts.lblLongitude, "77\u00B0 12'");
+    EXPECT_EQ(texts.lblCity, "New Delhi");
+    EXPECT_EQ(texts.lblState, "Delhi");
+    EXPECT_EQ(texts.lblCountry, "India");
+}
+
+TEST(ComputeChart, EmptyPlaceIsShownEmpty) {
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    form.city = form.state = form.country = "";
+    const ResultTexts texts = Computed(form).texts;
+    EXPECT_EQ(texts.lblCity, "");
+    EXPECT_EQ(texts.lblCountry, "");
+}
+
+TEST(ComputeChart, FailedCheckChangesNothing) {
+    ChartResult result = Computed(DelhiForm(1975, 3, 7, 9, 5));
+    const ChartResult before = result;
+    FormInput form = GreenwichNoonJ2000();
+    form.name = " ";
+    const auto failure = ComputeChart(form, result);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->message, "Please Enter Name");
+    EXPECT_EQ(result, before);
+}
+
+TEST(ComputeChart, SecondsChangeNothing) {
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    const ChartResult first = Computed(form);
+    form.secondRow = 59;
+    EXPECT_EQ(Computed(form), first);
+}
+
+TEST(ComputeChart, RefillsPlainNamesEveryTime) {
+    ChartResult result;
+    result.names.planetNames[2] = "Mercury (R)  (R) ";
+    result.names.vedicPlanetNames[9] = "stale";
+    ASSERT_FALSE(ComputeChart(DelhiForm(1975, 3, 7, 9, 5), result));
+    EXPECT_EQ(result.names.planetNames[9], "Asc");
+    EXPECT_EQ(result.names.vedicPlanetNames[9], "ssss");
+    EXPECT_EQ(result.names.planetNames[2].rfind("Mercury", 0), 0u);
+    EXPECT_LE(result.names.planetNames[2].size(), std::string("Mercury (R) ").size());
+}
+
+// The same moment typed two ways must give the same chart: a western place on
+// Central European Time, and a daylight-saving clock.
+TEST(ComputeChart, OneUniversalTimeWhateverTheZoneOrDaylightSaving) {
+    FormInput greenwich = GreenwichNoonJ2000();
+    greenwich.lonDegrees = "3";
+    greenwich.lonMinutes = "41";
+    greenwich.east = false;
+    greenwich.latDegrees = "40";
+    greenwich.latMinutes = "25";
+
+    FormInput madrid = greenwich;
+    madrid.zoneRow = 20;  // Central European Time: one hour ahead
+    madrid.hourRow = 13;
+
+    FormInput summer = greenwich;
+    summer.hourRow = 13;
+    summer.dst = true;
+
+    const ChartPositions expected = Computed(greenwich).positions;
+    for (const FormInput* form : {&madrid, &summer}) {
+        const ChartPositions positions = Computed(*form).positions;
+        EXPECT_EQ(positions.ascendant, expected.ascendant);
+        EXPECT_EQ(positions.moonSidereal, expected.moonSidereal);
+        EXPECT_EQ(positions.siderealLongitude, expected.siderealLongitude);
+        EXPECT_EQ(positions.positionText, expected.positionText);
+    }
+}
+
+TEST(FillResultTexts, PadaIsTheMoonsOwnQuarter) {
+    struct Case {
+        double moon;
+        const char* nakshatra;
+        const char* rashi;
+        const char* lord;
+        const char* pada;
+    };
+    // The table's count of quarters per sign would read 1, 4 and 2 here.
+    constexpr Case kCases[] = {
+        {35, "Krittika", "Vrishabha", "Sun", "3"},
+        {190, "Swati", "Thula", "Rahu", "2"},
+        {303, "Dhanishtha", "Kumbha", "Mars", "3"},
+    };
+    for (const Case& c : kCases) {
+        ChartPositions positions;
+        positions.moonSidereal = c.moon;
+        positions.nakshatraName = c.nakshatra;
+        positions.rashiName = c.rashi;
+        ResultTexts texts;
+        FillResultTexts(BirthData{}, positions, texts);
+        EXPECT_EQ(texts.lblLord, c.lord) << c.moon;
+        EXPECT_EQ(texts.lblPada, c.pada) << c.moon;
+    }
+}
+
+TEST(FillResultTexts, UnmatchedSourcesKeepTheirCaptions) {
+    ResultTexts texts;
+    texts.lblLagna = "Leo (Simha)";
+    texts.lblLord = "Ketu";
+    texts.lblPada = "2";
+    ChartPositions positions;
+    positions.ascendantText = "0\u00B0 0' 0\" ";  // 360° has no sign
+    positions.nakshatraName = "Magha";
+    positions.rashiName = "";
+    FillResultTexts(BirthData{}, positions, texts);
+    EXPECT_EQ(texts.lblLagna, "Leo (Simha)");
+    EXPECT_EQ(texts.lblLord, "Ketu");
+    EXPECT_EQ(texts.lblPada, "2");
+}
+
+}  // namespace
+}  // namespace amsaview

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/FormExamples.h"
+#include "pipeline/PlaceLookup.h"
+#include "pipeline/ValidateBirthData.h"
+
+namespace amsaview {
+namespace {
+
+using testing::DelhiForm;
+
+constexpr const char* kLonDegrees =
+    "Please Enter Value Between 0 And 179 in the Degree of Longitude";
+constexpr const char* kLonMinutes =
+    "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
+constexpr const char* kLatDegrees = "Please Enter Value Between 0 And 89 in the Degree of Latitude";
+constexpr const char* kLatMinutes =
+    "Please Enter Value Between 0 And 59 in the  Minute of Latitude";
+constexpr const char* kFebruary = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirtyDays = "Please Enter Correct Date Or Month !";
+
+struct Case {
+    const char* what;
+    std::function<void(FormInput&)> edit;
+    std::optional<ValidationFailure> expected;
+};
+
+ValidationFailure Critical(const char* message, FormField focus) {
+    return {message, MessageIcon::Critical, focus};
+}
+ValidationFailure Information(const char* message) {
+    return {message, MessageIcon::Information, FormField::None};
+}
+
+void Date(FormInput& form, int year, int month, int day) {
+    form.yearRow = year - kFirstYear;
+    form.monthRow = month - 1;
+    form.dayRow = day - 1;
+}
+
+TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
+    const Case kCases[] = {
+        {"complete form", [](FormInput&) {}, std::nullopt},
+        {"empty name", [](FormInput& f) { f.name = ""; },
+         Critical("Please Enter Name", FormField::Name)},
+        {"blank name", [](FormInput& f) { f.name = "   "; },
+         Critical("Please Enter Name", FormField::Name)},
+        {"inner blanks", [](FormInput& f) { f.name = "RAM KUMAR"; }, std::nullopt},
+        {"longitude 179 59",
+         [](FormInput& f) {
+             f.lonDegrees = "179";
+             f.lonMinutes = "59";
+         },
+         std::nullopt},
+        {"longitude 180", [](FormInput& f) { f.lonDegrees = "180"; },
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude empty", [](FormInput& f) { f.lonDegrees = ""; },
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude pasted text", [](FormInput& f) { f.lonDegrees = "7a"; },
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude negative", [](FormInput& f) { f.lonDegrees = "-1"; },
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude blanks around", [](FormInput& f) { f.lonDegrees = " 77 "; }, std::nullopt},
+        {"longitude minutes 60", [](FormInput& f) { f.lonMinutes = "60"; },
+         Critical(kLonMinutes, FormField::LonMinutes)},
+        {"latitude 90", [](FormInput& f) { f.latDegrees = "90"; },
+         Critical(kLatDegrees, FormField::LatDegrees)},
+        {"latitude huge", [](FormInput& f) { f.latDegrees = "99999999999"; },
+         Critical(kLatDegrees, FormField::LatDegrees)},
+        {"latitude minutes empty", [](FormInput& f) { f.latMinutes = ""; },
+         Critical(kLatMinutes, FormField::LatMinutes)},
+        {"name before coordinates",
+         [](FormInput& f) {
+             f.name = "";
+             f.lonDegrees = "999";
+         },
+         Critical("Please Enter Name", FormField::Name)},
+        {"29 Feb 1904", [](FormInput& f) { Date(f, 1904, 2, 29); }, std::nullopt},
+        {"29 Feb 2000", [](FormInput& f) { Date(f, 2000, 2, 29); }, std::nullopt},
+        {"29 Feb 1901", [](FormInput& f) { Date(f, 1901, 2, 29); }, Information(kFebruary)},
+        {"30 Feb 2000", [](FormInput& f) { Date(f, 2000, 2, 30); }, Information(kFebruary)},
+        {"31 Feb 2001", [](FormInput& f) { Date(f, 2001, 2, 31); }, Information(kFebruary)},
+        {"31 April", [](FormInput& f) { Date(f, 1999, 4, 31); }, Information(kThirtyDays)},
+        {"31 June", [](FormInput& f) { Date(f, 1999, 6, 31); }, Information(kThirtyDays)},
+        {"31 September", [](FormInput& f) { Date(f, 1999, 9, 31); }, Information(kThirtyDays)},
+        {"31 November", [](FormInput& f) { Date(f, 1999, 11, 31); }, Information(kThirtyDays)},
+        {"31 July", [](FormInput& f) { Date(f, 1999, 7, 31); }, std::nullopt},
+        {"31 August", [](FormInput& f) { Date(f, 1999, 8, 31); }, std::nullopt},
+        {"no place needed", [](FormInput& f) { f.city = f.state = f.country = ""; }, std::nullopt},
+    };
+    for (const Case& c : kCases) {
+        FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+        c.edit(form);
+        EXPECT_EQ(ValidateBirthData(form), c.expected) << c.what;
+    }
+}
+
+TEST(ValidatePlaceForLookup, NeedsCityStateAndCountryInThatOrder) {
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    EXPECT_EQ(ValidatePlaceForLookup(form), std::nullopt);
+    EXPECT_EQ(PlaceSearchText(form), "New Delhi Delhi India Latitude Longitude");
+
+    form.country = "";
+    form.city = "";
+    EXPECT_EQ(ValidatePlaceForLookup(form),
+              (ValidationFailure{"Please Enter City", MessageIcon::Information, FormField::City}));
+    form.city = " ";  // a blank counts as text here
+    form.state = "";
+    EXPECT_EQ(
+        ValidatePlaceForLookup(form),
+        (ValidationFailure{"Please Enter State", MessageIcon::Information, FormField::State}));
+    form.state = "Delhi";
+    EXPECT_EQ(
+        ValidatePlaceForLookup(form),
+        (ValidationFailure{"Please Enter Country", MessageIcon::Information, FormField::Country}));
+}
+
+}  // namespace
+}  // namespace amsaview
