@@ -2,9 +2,9 @@
 
 #include <QJsonArray>
 
-#include "qtcommon/QtText.h"
 #include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
+#include "qtcommon/QtText.h"
 
 namespace amsaview {
 namespace {

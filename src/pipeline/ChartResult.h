@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ChartBoxes.h"
 #include "model/BirthData.h"
+#include "model/ChartBoxes.h"
 #include "model/ChartPositions.h"
 #include "model/DisplayNames.h"
 #include "pipeline/ResultTexts.h"

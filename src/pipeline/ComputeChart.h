@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "pipeline/ChartResult.h"
 #include "model/FormInput.h"
 #include "model/ValidationFailure.h"
+#include "pipeline/ChartResult.h"
 
 namespace amsaview {
 

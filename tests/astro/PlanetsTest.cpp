@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "support/BirthExamples.h"
 #include "astro/AngleText.h"
 #include "astro/Numeric.h"
 #include "astro/Planets.h"
+#include "support/BirthExamples.h"
 
 namespace amsaview {
 namespace {

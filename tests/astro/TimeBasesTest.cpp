@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/BirthExamples.h"
 #include "astro/TimeBases.h"
+#include "support/BirthExamples.h"
 
 namespace amsaview {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/FormExamples.h"
 #include "charts/DivisionalRules.h"
 #include "pipeline/ComputeChart.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 namespace {

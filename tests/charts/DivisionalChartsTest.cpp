@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ChartTestSupport.h"
 #include "charts/DivisionalRules.h"
+#include "support/ChartTestSupport.h"
 
 namespace amsaview {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/FormExamples.h"
 #include "pipeline/ComputeChart.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 namespace {

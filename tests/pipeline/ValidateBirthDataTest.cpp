@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "support/FormExamples.h"
 #include "pipeline/PlaceLookup.h"
 #include "pipeline/ValidateBirthData.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 namespace {

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "support/FormExamples.h"
 #include "pipeline/ComputeChart.h"
 #include "retro/Retrograde.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 namespace {

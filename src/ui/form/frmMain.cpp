@@ -13,16 +13,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "model/LookupLists.h"
+#include "model/TimeZoneTable.h"
+#include "pipeline/KeyFilters.h"
+#include "pipeline/PlaceLookup.h"
+#include "ui/common/ProgramColours.h"
+#include "ui/form/KeystrokeFilter.h"
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/HelpMenu.h"
 #include "ui/frame/MessageBoxes.h"
-#include "ui/common/ProgramColours.h"
 #include "ui/frame/WebPages.h"
-#include "pipeline/KeyFilters.h"
-#include "model/LookupLists.h"
-#include "pipeline/PlaceLookup.h"
-#include "model/TimeZoneTable.h"
-#include "ui/form/KeystrokeFilter.h"
 
 namespace amsaview {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 
+#include "pipeline/ComputeChart.h"
 #include "ui/frame/MDI.h"
 #include "ui/frame/MessageBoxes.h"
 #include "ui/frame/WebPages.h"
 #include "ui/frame/frmAbout.h"
 #include "ui/result/frmDisplay.h"
-#include "pipeline/ComputeChart.h"
 
 namespace amsaview {
 

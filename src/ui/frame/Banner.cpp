@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "ui/common/ProgramColours.h"
-#include "ui/frame/ProgramIcon.h"
 #include "ui/common/WindowFonts.h"
+#include "ui/frame/ProgramIcon.h"
 
 namespace amsaview {
 namespace {

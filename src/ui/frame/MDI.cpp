@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/ProgramColours.h"
+#include "ui/common/Twips.h"
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/Banner.h"
 #include "ui/frame/HelpMenu.h"
-#include "ui/common/ProgramColours.h"
-#include "ui/common/Twips.h"
 #include "ui/result/frmDisplay.h"
 
 namespace amsaview {

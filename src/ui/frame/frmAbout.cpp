@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/frame/ApplicationTitle.h"
 #include "ui/common/ProgramColours.h"
+#include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/ProgramIcon.h"
 #include "ui/frame/WebPages.h"
 

@@ -7,9 +7,9 @@
 
 #include "qtcommon/QtText.h"
 #include "ui/common/ProgramColours.h"
-#include "ui/result/ChartOrnament.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFonts.h"
+#include "ui/result/ChartOrnament.h"
 
 namespace amsaview {
 namespace {

@@ -6,12 +6,12 @@
 #include <QTabBar>
 
 #include "qtcommon/QtText.h"
-#include "ui/frame/ApplicationTitle.h"
 #include "ui/common/ProgramColours.h"
-#include "ui/result/ChartGrid.h"
-#include "ui/result/ChartViews.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFonts.h"
+#include "ui/frame/ApplicationTitle.h"
+#include "ui/result/ChartGrid.h"
+#include "ui/result/ChartViews.h"
 
 namespace amsaview {
 namespace {

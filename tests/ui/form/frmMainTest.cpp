@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include "ui/form/frmMain.h"
 #include "support/RecordingSeams.h"
+#include "ui/form/frmMain.h"
 
 namespace amsaview {
 

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/frame/AppController.h"
 #include "support/RecordingSeams.h"
+#include "ui/frame/AppController.h"
 
 namespace amsaview {
 namespace {

@@ -6,10 +6,10 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "support/FindChild.h"
 #include "ui/frame/MDI.h"
 #include "ui/frame/WebPages.h"
 #include "ui/result/ChartGrid.h"
-#include "support/FindChild.h"
 
 namespace amsaview {
 namespace {

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "ui/result/ChartGrid.h"
 #include "support/FindChild.h"
+#include "ui/result/ChartGrid.h"
 
 namespace amsaview {
 namespace {

@@ -4,11 +4,11 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include "pipeline/ComputeChart.h"
+#include "support/FindChild.h"
 #include "support/FormExamples.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/frmDisplay.h"
-#include "pipeline/ComputeChart.h"
-#include "support/FindChild.h"
 
 namespace amsaview {
 namespace {
