@@ -44,6 +44,9 @@ double Sidereal(double tropical, double ayanamsa) {
     while (sidereal < 0) {
         sidereal += 360;
     }
+    while (sidereal >= 360) {
+        sidereal -= 360;
+    }
     return sidereal;
 }
 
@@ -100,15 +103,21 @@ double GeocentricLongitude(int row, double dayNumber) {
     return GeocentricLongitudeFrom(HeliocentricPosition(kEarthRow, dayNumber), row, dayNumber);
 }
 
+double GeneralPrecessionInLongitude(double dayNumber) {
+    const double t = dayNumber / 36525;
+    return (5028.796195 * t + 1.1054348 * t * t) / 3600;
+}
+
 void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
     const UtMoment ut = PlanetMoment(birth);
     const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
 
     const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
+    const double precession = GeneralPrecessionInLongitude(dayNumber);
     std::array<double, 6> planet{};
     for (int row = 0; row < 6; ++row) {
-        planet[static_cast<std::size_t>(row)] =
-            Sidereal(GeocentricLongitudeFrom(earth, row, dayNumber), positions.ayanamsa);
+        planet[static_cast<std::size_t>(row)] = Sidereal(
+            GeocentricLongitudeFrom(earth, row, dayNumber) + precession, positions.ayanamsa);
     }
 
     double rahu = kNodeAtJ2000 + kNodeRatePerDay * dayNumber;

@@ -49,8 +49,13 @@ OrbitalElementValues OrbitalElements(int row, double dayNumber);
 // iteration on Kepler's equation.
 double TrueAnomaly(double meanAnomaly, double eccentricity);
 
-// Tropical geocentric ecliptic longitude of a row's body in degrees [0, 360].
+// Tropical geocentric ecliptic longitude of a row's body in degrees [0, 360],
+// measured from the equinox of J2000.0 like the elements.
 double GeocentricLongitude(int row, double dayNumber);
+
+// Degrees the equinox has moved along the ecliptic since J2000.0 (IAU 2006);
+// the ayanamsa counts from the equinox of the date, the elements from J2000.
+double GeneralPrecessionInLongitude(double dayNumber);
 
 // The nine sidereal position texts, Sun..Ketu; needs the ayanamsa and the
 // Moon's text from the earlier stages.

@@ -5,6 +5,9 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include "astro/Planets.h"
+#include "support/FarFromJ2000.h"
+
 namespace {
 
 struct ToolRun {
@@ -54,6 +57,32 @@ TEST(ChartTool, UniversalTimeCarriesTheDate) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
     EXPECT_EQ(values["universalTime"].toString(), "1999-12-31T19:30:00Z");
+}
+
+TEST(ChartTool, PlanetsStandInTheEquinoxOfTheDate) {
+    using amsaview::testing::kFarBirths;
+    using amsaview::testing::kPlanets;
+    for (const auto& far : kFarBirths) {
+        const QStringList dateAndTime = QString::fromLatin1(far.date).split(' ');
+        const ToolRun run =
+            RunTool({"--name", "A", "--date", dateAndTime[0], "--time", dateAndTime[1], "--lon",
+                     "0E00", "--lat", "0N00", "--zone", "29"});
+        ASSERT_EQ(run.exitCode, 0) << far.date << ": " << run.err.toStdString();
+        const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
+        const QJsonArray longitudes = values["longitudes"].toArray();
+        ASSERT_EQ(longitudes.size(), 9) << far.date;
+        for (std::size_t i = 0; i < std::size(kPlanets); ++i) {
+            const auto& planet = kPlanets[i];
+            const double printed = longitudes[static_cast<qsizetype>(planet.chartIndex)].toDouble();
+            const double expected = amsaview::testing::ExpectedSidereal(
+                amsaview::GeocentricLongitude(planet.row, far.dayNumber), far.dayNumber,
+                values["ayanamsa"].toDouble());
+            EXPECT_NEAR(printed, expected, 1e-9) << planet.name << " on " << far.date;
+            EXPECT_LE(amsaview::testing::MinutesApart(printed, far.swissLahiri[i]),
+                      planet.toleranceMinutes)
+                << planet.name << " on " << far.date;
+        }
+    }
 }
 
 TEST(ChartTool, BadInputGivesOneLineAndStatusTwo) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 
 #include "astro/AngleText.h"
+#include "astro/Ascendant.h"
 #include "astro/Numeric.h"
 #include "astro/Planets.h"
 #include "support/BirthExamples.h"
+#include "support/FarFromJ2000.h"
 
 namespace amsaview {
 namespace {
@@ -23,6 +26,13 @@ TEST(GeocentricLongitude, TropicalPositionsAtJ2000) {
     for (const Case& c : kCases) {
         EXPECT_NEAR(GeocentricLongitude(c.row, 0), c.expected, 1e-4) << c.body;
     }
+}
+
+TEST(GeneralPrecessionInLongitude, OneCenturyEitherSideOfJ2000) {
+    // (±5028.796195 + 1.1054348) / 3600, worked by hand.
+    EXPECT_EQ(GeneralPrecessionInLongitude(0), 0.0);
+    EXPECT_NEAR(GeneralPrecessionInLongitude(36525), 1.3971948971666667, 1e-12);
+    EXPECT_NEAR(GeneralPrecessionInLongitude(-36525), -1.3965807667222222, 1e-12);
 }
 
 TEST(TrueAnomaly, ZeroMeanAnomalyStaysZero) {
@@ -73,6 +83,38 @@ TEST(ComputePlanets, SiderealValuesBelowZeroWrapUp) {
     ComputePlanets(birth, positions);
     EXPECT_NEAR(positions.siderealLongitude[5], 25.3611 - 30 + 360, 1e-4);
     EXPECT_EQ(positions.positionText[5].substr(3, 3), "Pis");
+}
+
+ChartPositions PlanetsOf(const BirthData& birth) {
+    ChartPositions positions;
+    ComputeAscendant(birth, positions);  // the ayanamsa of the date
+    ComputePlanets(birth, positions);
+    return positions;
+}
+
+TEST(ComputePlanets, PrecessesTheJ2000LongitudesToTheDate) {
+    for (const testing::FarBirth& far : testing::kFarBirths) {
+        const ChartPositions positions = PlanetsOf(far.birth);
+        for (const testing::Planet& planet : testing::kPlanets) {
+            const double expected = testing::ExpectedSidereal(
+                GeocentricLongitude(planet.row, far.dayNumber), far.dayNumber, positions.ayanamsa);
+            EXPECT_NEAR(positions.siderealLongitude[planet.chartIndex], expected, 1e-9)
+                << planet.name << " on " << far.date;
+        }
+    }
+}
+
+TEST(ComputePlanets, AgreesWithSwissEphemerisFarFromJ2000) {
+    for (const testing::FarBirth& far : testing::kFarBirths) {
+        const ChartPositions positions = PlanetsOf(far.birth);
+        for (std::size_t i = 0; i < std::size(testing::kPlanets); ++i) {
+            const testing::Planet& planet = testing::kPlanets[i];
+            EXPECT_LE(testing::MinutesApart(positions.siderealLongitude[planet.chartIndex],
+                                            far.swissLahiri[i]),
+                      planet.toleranceMinutes)
+                << planet.name << " on " << far.date;
+        }
+    }
 }
 
 }  // namespace
