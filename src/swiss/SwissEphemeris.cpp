@@ -34,7 +34,8 @@ struct ThreadSession {
 
 thread_local ThreadSession threadSession;
 
-// Setting the path closes and reopens the files, so only when it changes.
+// Setting the path closes and reopens the files, so only when it changes. The
+// library lets the environment variable SE_EPHE_PATH win over this path.
 void UseDataPath(const std::string& dataPath) {
     if (!threadSession.pathSet || threadSession.dataPath != dataPath) {
         swe_set_ephe_path(dataPath.c_str());
