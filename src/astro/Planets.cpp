@@ -102,7 +102,7 @@ double GeocentricLongitude(int row, double dayNumber) {
 
 void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
     const UtMoment ut = PlanetMoment(birth);
-    const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
 
     const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
     std::array<double, 6> planet{};
