@@ -4,8 +4,7 @@
 
 namespace {
 
-// 20 June 2020: four planets retrograde, so four lookups find a period and
-// eight names grow.
+// 20 June 2020: four planets retrograde, so four lookups find a period.
 amsaview::BirthData RetrogradeBirth() {
     amsaview::BirthData birth;
     birth.year = 2020;
@@ -16,29 +15,15 @@ amsaview::BirthData RetrogradeBirth() {
     return birth;
 }
 
-// The pipeline refills the names before the retrograde stage; this is that
-// refill alone, to subtract from the next benchmark.
-void BM_RefillPlainNames(benchmark::State& state) {
-    amsaview::DisplayNames names;
-    for (auto _ : state) {
-        amsaview::RefillPlainNames(names);
-        benchmark::DoNotOptimize(names);
-    }
-}
-BENCHMARK(BM_RefillPlainNames);
-
-void BM_RefillAndMarkRetrogrades(benchmark::State& state) {
+void BM_MarkRetrogrades(benchmark::State& state) {
     const amsaview::BirthData birth = RetrogradeBirth();
     amsaview::ChartPositions positions;
-    amsaview::DisplayNames names;
     for (auto _ : state) {
-        amsaview::RefillPlainNames(names);
-        amsaview::MarkRetrogrades(birth, positions, names);
-        benchmark::DoNotOptimize(names);
+        amsaview::MarkRetrogrades(birth, positions);
         benchmark::DoNotOptimize(positions);
     }
 }
-BENCHMARK(BM_RefillAndMarkRetrogrades);
+BENCHMARK(BM_MarkRetrogrades);
 
 void BM_IsRetrograde(benchmark::State& state) {
     const amsaview::LocalBirthMoment birth{2020, 6, 20, 9, 5};

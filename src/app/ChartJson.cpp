@@ -4,6 +4,7 @@
 
 #include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
+#include "pipeline/ChartCaptions.h"
 #include "qtcommon/QtText.h"
 
 namespace amsaview {
@@ -29,8 +30,8 @@ QJsonArray RetrogradeFlags(const ChartPositions& positions) {
 
 QString IsoUniversalTime(const BirthData& birth) {
     const UtMoment ut = PlanetMoment(birth);
-    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:00Z", ut.year, ut.month, ut.day, ut.hour,
-                             ut.minute);
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02dZ", ut.year, ut.month, ut.day, ut.hour,
+                             ut.minute, ut.second);
 }
 
 QJsonObject Values(const ChartResult& result) {
@@ -48,10 +49,11 @@ QJsonObject Values(const ChartResult& result) {
 }
 
 // Each chart's twelve box texts, Aries .. Pisces, under its tab title.
-QJsonObject DivisionalCharts(const ChartBoxes& boxes) {
+QJsonObject DivisionalCharts(const ChartPlacements& placements) {
     QJsonObject charts;
-    for (const DivisionalChart& chart : kDivisionalCharts) {
-        charts.insert(ToQString(chart.title), TextArray(BoxesOf(boxes, chart)));
+    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
+        charts.insert(ToQString(kDivisionalCharts[chart].title),
+                      TextArray(DivisionalCaptions(placements, chart)));
     }
     return charts;
 }
@@ -79,8 +81,8 @@ QJsonObject ChartToJson(const ChartResult& result) {
         {"lblLord", ToQString(t.lblLord)},
         {"lblPada", ToQString(t.lblPada)},
         {"values", Values(result)},
-        {"rashiChart", TextArray(result.boxes.rashi)},
-        {"divisionalCharts", DivisionalCharts(result.boxes)},
+        {"rashiChart", TextArray(RashiCaptions(result.placements))},
+        {"divisionalCharts", DivisionalCharts(result.placements)},
     };
 }
 

@@ -61,9 +61,9 @@ void AppendTwoDigits(std::string& text, std::string_view digits) {
 std::string FormatLongitude(double angleDegrees) {
     const double magnitude = std::fabs(angleDegrees);
     const long signIndex = static_cast<long>(std::floor(magnitude / 30));
-    const std::string_view sign =
-        signIndex < 12 ? SignAbbreviationString.substr(3 * static_cast<std::size_t>(signIndex), 3)
-                       : std::string_view{};
+    const std::string_view sign = signIndex < kSignCount
+                                      ? SignAbbreviations[static_cast<std::size_t>(signIndex)]
+                                      : std::string_view{};
     const DegreesMinutesSeconds dms = Split(magnitude - 30.0 * static_cast<double>(signIndex), 30);
     std::string text = Text(dms, "\" ");
     text += sign;

@@ -7,9 +7,6 @@
 
 namespace amsaview {
 
-// The twelve sign abbreviations, three characters each from Aries.
-inline constexpr std::string_view SignAbbreviationString = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-
 inline constexpr std::string_view kDegreeMark = "\u00B0 ";  // UTF-8 degree sign, then a blank
 
 // Long form: degrees, minutes and seconds within the sign, then the sign,

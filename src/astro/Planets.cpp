@@ -110,7 +110,7 @@ double GeneralPrecessionInLongitude(double dayNumber) {
 
 void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
     const UtMoment ut = PlanetMoment(birth);
-    const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute);
+    const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
 
     const EclipticPoint earth = HeliocentricPosition(kEarthRow, dayNumber);
     const double precession = GeneralPrecessionInLongitude(dayNumber);

@@ -5,10 +5,6 @@
 namespace amsaview {
 namespace {
 
-int UtShiftMinutes(const BirthData& birth) {
-    return birth.zoneToUtHours * 60 + birth.zoneToUtMinutes - (birth.dst ? 60 : 0);
-}
-
 // Days since 1970-01-01 in the proleptic Gregorian calendar, and back.
 long DaysFromCivil(int year, int month, int day) {
     const long y = year - (month <= 2 ? 1 : 0);
@@ -47,7 +43,7 @@ double JulianDayNumber(int month, int day, int year) {
 BirthMoment PrepareBirthMoment(const BirthData& birth) {
     BirthMoment moment;
     moment.localHours = birth.hour + birth.minute / 60.0;
-    moment.zoneToUtHours = UtShiftMinutes(birth) / 60.0;
+    moment.utMinusLocalHours = -birth.utcOffsetSeconds / 3600.0;
     moment.longitude = birth.lonDegrees + birth.lonMinutes / 60.0;
     moment.latitude = birth.latDegrees + birth.latMinutes / 60.0;
     if (birth.isEast) {
@@ -57,32 +53,34 @@ BirthMoment PrepareBirthMoment(const BirthData& birth) {
         moment.latitude = -moment.latitude;
     }
     moment.julianDayNumber = JulianDayNumber(birth.month, birth.day, birth.year);
-    moment.universalHours = moment.localHours + moment.zoneToUtHours;
+    moment.universalHours = moment.localHours + moment.utMinusLocalHours;
     moment.centuries1900 =
         ((moment.julianDayNumber - 2415020) + moment.universalHours / 24 - 0.5) / 36525;
     return moment;
 }
 
 UtMoment PlanetMoment(const BirthData& birth) {
-    constexpr long kMinutesPerDay = 24 * 60;
-    const long localMinutes = DaysFromCivil(birth.year, birth.month, birth.day) * kMinutesPerDay +
-                              birth.hour * 60L + birth.minute;
-    const long utMinutes = localMinutes + UtShiftMinutes(birth);
+    constexpr long kSecondsPerDay = 24 * 3600;
+    const long localSeconds = DaysFromCivil(birth.year, birth.month, birth.day) * kSecondsPerDay +
+                              birth.hour * 3600L + birth.minute * 60L;
+    const long utSeconds = localSeconds - birth.utcOffsetSeconds;
     // Floor division keeps times before 1970 on the right day.
     const long days =
-        (utMinutes >= 0 ? utMinutes : utMinutes - (kMinutesPerDay - 1)) / kMinutesPerDay;
-    const long minuteOfDay = utMinutes - days * kMinutesPerDay;
+        (utSeconds >= 0 ? utSeconds : utSeconds - (kSecondsPerDay - 1)) / kSecondsPerDay;
+    const long secondOfDay = utSeconds - days * kSecondsPerDay;
 
     UtMoment moment;
     CivilFromDays(days, moment.year, moment.month, moment.day);
-    moment.hour = static_cast<int>(minuteOfDay / 60);
-    moment.minute = static_cast<int>(minuteOfDay % 60);
+    moment.hour = static_cast<int>(secondOfDay / 3600);
+    moment.minute = static_cast<int>(secondOfDay / 60 % 60);
+    moment.second = static_cast<int>(secondOfDay % 60);
     return moment;
 }
 
-double DayNumber(int year, int month, int day, int hour, int minute) {
+double DayNumber(int year, int month, int day, int hour, int minute, int second) {
     return 367.0 * year - std::floor(7 * (year + std::floor((month + 9) / 12.0)) / 4.0) +
-           std::floor(275 * month / 9.0) + day - 730531.5 + (hour + minute / 60.0) / 24;
+           std::floor(275 * month / 9.0) + day - 730531.5 +
+           (hour + minute / 60.0 + second / 3600.0) / 24;
 }
 
 }  // namespace amsaview

@@ -1,23 +1,9 @@
 #include "charts/DivisionalCharts.h"
 
-#include "charts/DivisionalRules.h"
 #include "charts/SignPosition.h"
 
 namespace amsaview {
 namespace {
-
-consteval const DivisionalChart& ChartTitled(std::string_view title) {
-    for (const DivisionalChart& chart : kDivisionalCharts) {
-        if (chart.title == title) {
-            return chart;
-        }
-    }
-    throw "no divisional chart of this title";
-}
-
-int TargetSignOf(const DivisionalChart& chart, const SignPosition& at) {
-    return chart.targetSign(at.sign, PartOf(chart, at.minuteInSign)) % kSignCount;
-}
 
 using BodyPositions = std::array<SignPosition, kBodyCount>;
 
@@ -29,60 +15,33 @@ BodyPositions ReadBodies(const ChartPositions& positions) {
     return bodies;
 }
 
-void Place(const DivisionalChart& chart, const BodyPositions& bodies, const DisplayNames& names,
-           ChartBoxes& boxes) {
-    const std::span<std::string, kSignCount> chartBoxes(boxes.lblPlanet.data() + chart.slotBase,
-                                                        kSignCount);
-    for (std::string& box : chartBoxes) {
+void Place(const DivisionalChart& chart, const BodyPositions& bodies,
+           const ChartPositions& positions, ChartPlacement& placement) {
+    for (SignBox& box : placement.signs) {
         box.clear();
     }
-    for (std::size_t body = 0; body < kBodyCount; ++body) {
-        AppendToBox(chartBoxes[TargetSignOf(chart, bodies[body])], names.planetNames[body]);
+    for (std::size_t slot = 0; slot < kBodyCount; ++slot) {
+        const SignPosition& at = bodies[slot];
+        const int sign = chart.targetSign(at.sign, PartOf(chart, at.minuteInSign)) % kSignCount;
+        const auto body = static_cast<Body>(slot);
+        placement.signs[static_cast<std::size_t>(sign)].add(
+            {body, IsMarkedRetrograde(positions, body)});
     }
 }
 
 }  // namespace
 
-void PlaceHora(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    Place(ChartTitled("Hora"), ReadBodies(positions), names, boxes);
+void PlaceDivisionalChart(const DivisionalChart& chart, const ChartPositions& positions,
+                          ChartPlacement& placement) {
+    Place(chart, ReadBodies(positions), positions, placement);
 }
 
-void PlaceDrekkana(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    Place(ChartTitled("Drekkana"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceChaturthamsa(const ChartPositions& positions, const DisplayNames& names,
-                       ChartBoxes& boxes) {
-    Place(ChartTitled("Chaturthamsa"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceSaptamsa(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    Place(ChartTitled("Saptamsa"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceNavamsa(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    Place(ChartTitled("Navamsa"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceDasamsa(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    Place(ChartTitled("Dasamsa"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceDwadasamsa(const ChartPositions& positions, const DisplayNames& names,
-                     ChartBoxes& boxes) {
-    Place(ChartTitled("Dwadasamsa"), ReadBodies(positions), names, boxes);
-}
-
-void PlaceDivisionalCharts(const ChartPositions& positions, const DisplayNames& names,
-                           ChartBoxes& boxes) {
-    constexpr std::array<const DivisionalChart*, kDivisionalChartCount> kPlacingOrder = {
-        &ChartTitled("Hora"),      &ChartTitled("Chaturthamsa"), &ChartTitled("Drekkana"),
-        &ChartTitled("Saptamsa"),  &ChartTitled("Navamsa"),      &ChartTitled("Dasamsa"),
-        &ChartTitled("Dwadasamsa")};
-    // Read once: the texts are the same for all seven charts.
+void PlaceDivisionalCharts(const ChartPositions& positions,
+                           std::array<ChartPlacement, kDivisionalChartCount>& charts) {
+    // Read once: the texts are the same for all the charts.
     const BodyPositions bodies = ReadBodies(positions);
-    for (const DivisionalChart* chart : kPlacingOrder) {
-        Place(*chart, bodies, names, boxes);
+    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
+        Place(kDivisionalCharts[chart], bodies, positions, charts[chart]);
     }
 }
 

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
-#include <string>
 #include <string_view>
 
-#include "model/ChartBoxes.h"
+#include "model/ChartPlacements.h"
 
 namespace amsaview {
 
@@ -32,7 +30,7 @@ inline constexpr std::array<int, 4> kNavamsaStart = {kAries, kCapricorn, kLibra,
 // targetSign gives the box of part k of sign s, counted on modulo 12.
 struct DivisionalChart {
     std::string_view title;
-    int slotBase;  // first of its twelve lblPlanet slots
+    int slotBase;  // first of its twelve lblPlanet labels in the result window
     int partCount;
     int partWidth;  // arc-minutes
     int (*targetSign)(int s, int k);
@@ -66,13 +64,6 @@ static_assert(std::ranges::all_of(kDivisionalCharts, PartsFillTheSign));
 // the end of the sign (past it too, for a malformed text).
 constexpr int PartOf(const DivisionalChart& chart, int minuteInSign) {
     return std::clamp((minuteInSign - 1) / chart.partWidth, 0, chart.partCount - 1);
-}
-
-// The twelve boxes, Aries .. Pisces, of one divisional chart.
-inline std::span<const std::string, kSignCount> BoxesOf(const ChartBoxes& boxes,
-                                                        const DivisionalChart& chart) {
-    return std::span<const std::string, kSignCount>(boxes.lblPlanet.data() + chart.slotBase,
-                                                    kSignCount);
 }
 
 }  // namespace amsaview

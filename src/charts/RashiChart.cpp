@@ -5,30 +5,31 @@
 namespace amsaview {
 namespace {
 
-constexpr std::size_t kRahu = 7;
-constexpr std::size_t kKetu = 8;
+std::optional<std::int16_t> SignOfBody(const ChartPositions& positions, Body body) {
+    return FindSign(SignAbbreviationIn(positions.positionText[SlotOf(body)]));
+}
 
-std::optional<std::int16_t> SignOfBody(const ChartPositions& positions, std::size_t body) {
-    return FindSign(SignAbbreviationIn(positions.positionText[body]));
+void Add(ChartPlacement& chart, int sign, const ChartPositions& positions, Body body) {
+    chart.signs[static_cast<std::size_t>(sign)].add({body, IsMarkedRetrograde(positions, body)});
 }
 
 }  // namespace
 
-void FillRashiChart(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes) {
-    for (std::string& box : boxes.rashi) {
+void PlaceRashiChart(const ChartPositions& positions, ChartPlacement& rashi) {
+    for (SignBox& box : rashi.signs) {
         box.clear();
     }
-    for (std::size_t body = 0; body < kRahu; ++body) {
+    for (std::size_t slot = 0; slot < SlotOf(Body::Rahu); ++slot) {
+        const auto body = static_cast<Body>(slot);
         if (const auto sign = SignOfBody(positions, body)) {
-            AppendToBox(boxes.rashi[static_cast<std::size_t>(*sign)], names.vedicPlanetNames[body]);
+            Add(rashi, *sign, positions, body);
         }
     }
     // The nodes are always opposite each other, so Ketu follows Rahu rather
     // than its own text.
-    if (const auto rahu = SignOfBody(positions, kRahu)) {
-        AppendToBox(boxes.rashi[static_cast<std::size_t>(*rahu)], names.vedicPlanetNames[kRahu]);
-        AppendToBox(boxes.rashi[static_cast<std::size_t>((*rahu + 6) % kSignCount)],
-                    names.vedicPlanetNames[kKetu]);
+    if (const auto rahu = SignOfBody(positions, Body::Rahu)) {
+        Add(rashi, *rahu, positions, Body::Rahu);
+        Add(rashi, (*rahu + 6) % kSignCount, positions, Body::Ketu);
     }
 }
 

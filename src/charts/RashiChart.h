@@ -1,14 +1,12 @@
 #pragma once
 
-#include "model/ChartBoxes.h"
+#include "model/ChartPlacements.h"
 #include "model/ChartPositions.h"
-#include "model/DisplayNames.h"
 
 namespace amsaview {
 
-// Clears the twelve Rashi boxes and places Sun..Rahu by their own signs, Ketu
-// opposite Rahu, by their VedicPlanetNames. A body whose text names no sign
-// is left out, Ketu with Rahu.
-void FillRashiChart(const ChartPositions& positions, const DisplayNames& names, ChartBoxes& boxes);
+// Places Sun..Rahu by their own signs and Ketu opposite Rahu, each with its
+// retrograde flag. A body whose text names no sign is left out, Ketu with Rahu.
+void PlaceRashiChart(const ChartPositions& positions, ChartPlacement& rashi);
 
 }  // namespace amsaview

@@ -9,22 +9,20 @@ namespace amsaview {
 // hemispheres travel in the flags.
 struct BirthData {
     std::string name;
-    std::int16_t zoneToUtHours = 0;  // whole hours to add to local standard time to get UT
-    std::int16_t zoneToUtMinutes = 0;
     std::int16_t month = 1;
     std::int16_t day = 1;
     std::int16_t year = 1901;
     std::int16_t hour = 0;  // local clock time
     std::int16_t minute = 0;
-    std::int16_t zoneHours = 0;  // |zoneToUtHours|
-    std::int16_t zoneMinutes = 0;
+    // East positive, daylight saving included: UT = local clock time − this.
+    std::int32_t utcOffsetSeconds = 0;
     std::int16_t lonDegrees = 0;
     std::int16_t lonMinutes = 0;
     std::int16_t latDegrees = 0;
     std::int16_t latMinutes = 0;
     bool isEast = false;
     bool isSouth = false;
-    bool dst = false;
+    bool dst = false;  // shown only: the offset already holds it
     std::string city;
     std::string state;
     std::string country;

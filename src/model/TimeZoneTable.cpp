@@ -2,13 +2,12 @@
 
 namespace amsaview {
 
-void Zone_Calculation(std::optional<int> row, BirthData& birth) {
+std::optional<std::int32_t> UtcOffsetOfRow(std::optional<int> row, bool dst) {
     if (!row || *row < 0 || *row >= kTimeZoneCount) {
-        return;
+        return std::nullopt;
     }
-    const TimeZone& zone = TimeZoneTable[static_cast<std::size_t>(*row)];
-    birth.zoneToUtHours = zone.zoneToUtHours;
-    birth.zoneToUtMinutes = zone.zoneToUtMinutes;
+    return TimeZoneTable[static_cast<std::size_t>(*row)].standardOffsetSeconds +
+           (dst ? kDaylightSavingSeconds : 0);
 }
 
 }  // namespace amsaview

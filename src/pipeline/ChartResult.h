@@ -1,9 +1,8 @@
 #pragma once
 
 #include "model/BirthData.h"
-#include "model/ChartBoxes.h"
+#include "model/ChartPlacements.h"
 #include "model/ChartPositions.h"
-#include "model/DisplayNames.h"
 #include "pipeline/ResultTexts.h"
 
 namespace amsaview {
@@ -13,9 +12,8 @@ namespace amsaview {
 struct ChartResult {
     BirthData birth;
     ChartPositions positions;
-    DisplayNames names;
     ResultTexts texts;
-    ChartBoxes boxes;
+    ChartPlacements placements;
 
     bool operator==(const ChartResult&) const = default;
 };

@@ -1,7 +1,5 @@
 #include "pipeline/ComputeChart.h"
 
-#include <cstdlib>
-
 #include "astro/Ascendant.h"
 #include "astro/Planets.h"
 #include "charts/DivisionalCharts.h"
@@ -21,14 +19,16 @@ std::int16_t Whole(const std::string& text) {
 
 void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     birth.name = form.name;
-    Zone_Calculation(form.zoneRow, birth);
+    // With no row selected the standard offset stays that of the last chart.
+    const std::int32_t lastStandard =
+        birth.utcOffsetSeconds - (birth.dst ? kDaylightSavingSeconds : 0);
+    birth.utcOffsetSeconds = UtcOffsetOfRow(form.zoneRow, form.dst)
+                                 .value_or(lastStandard + (form.dst ? kDaylightSavingSeconds : 0));
     birth.month = static_cast<std::int16_t>(form.monthRow + 1);
     birth.day = static_cast<std::int16_t>(form.dayRow + 1);
     birth.year = static_cast<std::int16_t>(kFirstYear + form.yearRow);
     birth.hour = static_cast<std::int16_t>(form.hourRow);
     birth.minute = static_cast<std::int16_t>(form.minuteRow);
-    birth.zoneHours = static_cast<std::int16_t>(std::abs(birth.zoneToUtHours));
-    birth.zoneMinutes = static_cast<std::int16_t>(std::abs(birth.zoneToUtMinutes));
     birth.lonDegrees = Whole(form.lonDegrees);
     birth.lonMinutes = Whole(form.lonMinutes);
     birth.latDegrees = Whole(form.latDegrees);
@@ -47,17 +47,16 @@ std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult
     if (auto failure = ValidateBirthData(form)) {
         return failure;
     }
-    RefillPlainNames(result.names);
     CopyFormToBirthData(form, result.birth);
 
     ComputeAscendant(result.birth, result.positions);
     ComputeVedicDetails(result.birth, result.positions);
     ComputePlanets(result.birth, result.positions);
-    MarkRetrogrades(result.birth, result.positions, result.names);
+    MarkRetrogrades(result.birth, result.positions);
 
     FillResultTexts(result.birth, result.positions, result.texts);
-    FillRashiChart(result.positions, result.names, result.boxes);
-    PlaceDivisionalCharts(result.positions, result.names, result.boxes);
+    PlaceRashiChart(result.positions, result.placements.rashi);
+    PlaceDivisionalCharts(result.positions, result.placements.divisional);
     return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 namespace amsaview {
 namespace {
 
-// Mercury .. Saturn sit at slots 2..6 of both name lists.
+// Mercury .. Saturn sit at slots 2..6 of the name list.
 constexpr std::size_t kFirstRetrogradeSlot = 2;
 
 }  // namespace
@@ -30,17 +30,10 @@ bool IsRetrograde(std::string_view planetName, const LocalBirthMoment& birthLoca
     return birthDay < table->directDays[period];
 }
 
-void MarkRetrogrades(const BirthData& birth, ChartPositions& positions, DisplayNames& names) {
+void MarkRetrogrades(const BirthData& birth, ChartPositions& positions) {
     const LocalBirthMoment birthLocal{birth.year, birth.month, birth.day, birth.hour, birth.minute};
     for (std::size_t k = 0; k < positions.retrograde.size(); ++k) {
-        positions.retrograde[k] =
-            IsRetrograde(kPlainPlanetNames[kFirstRetrogradeSlot + k], birthLocal);
-    }
-    for (std::size_t k = 0; k < positions.retrograde.size(); ++k) {
-        if (positions.retrograde[k]) {
-            names.vedicPlanetNames[kFirstRetrogradeSlot + k] += kRetrogradeMarker;
-            names.planetNames[kFirstRetrogradeSlot + k] += kRetrogradeMarker;
-        }
+        positions.retrograde[k] = IsRetrograde(kPlanetNames[kFirstRetrogradeSlot + k], birthLocal);
     }
 }
 

@@ -4,11 +4,8 @@
 
 #include "model/BirthData.h"
 #include "model/ChartPositions.h"
-#include "model/DisplayNames.h"
 
 namespace amsaview {
-
-inline constexpr std::string_view kRetrogradeMarker = " (R) ";
 
 // The local civil date and clock time of a birth, with no zone applied.
 struct LocalBirthMoment {
@@ -24,9 +21,7 @@ struct LocalBirthMoment {
 // ends it. Times of day play no part. False for a name without a table.
 bool IsRetrograde(std::string_view planetName, const LocalBirthMoment& birthLocal);
 
-// Sets the five retrograde flags from the station tables and appends the
-// marker to the display names of the retrograde planets. The names must hold
-// the plain names, so that a name carries the marker at most once.
-void MarkRetrogrades(const BirthData& birth, ChartPositions& positions, DisplayNames& names);
+// Sets the five retrograde flags, Mercury .. Saturn, from the station tables.
+void MarkRetrogrades(const BirthData& birth, ChartPositions& positions);
 
 }  // namespace amsaview

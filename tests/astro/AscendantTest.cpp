@@ -8,7 +8,7 @@ namespace {
 struct AscendantCase {
     const char* place;
     int hour, minute;
-    int zoneToUtHours, zoneToUtMinutes;
+    int utcOffsetSeconds;
     int lonDegrees, lonMinutes;
     bool east;
     int latDegrees, latMinutes;
@@ -21,10 +21,10 @@ struct AscendantCase {
 // are given to the digits published with them, so compare within one unit of
 // the last digit.
 constexpr AscendantCase kAscendants[] = {
-    {"Greenwich equator", 12, 0, 0, 0, 0, 0, false, 0, 0, 280.46087, 347.5242,
+    {"Greenwich equator", 12, 0, 0, 0, 0, false, 0, 0, 280.46087, 347.5242,
      "17\u00B0 31' 26\" Pis"},
-    {"Delhi", 17, 30, -5, -30, 77, 13, true, 28, 37, 357.67754, 76.34962, "16\u00B0 20' 58\" Gem"},
-    {"New York", 7, 0, 5, 0, 74, 0, false, 40, 42, 206.4609, 250.4054, "10\u00B0 24' 19\" Sag"},
+    {"Delhi", 17, 30, 19800, 77, 13, true, 28, 37, 357.67754, 76.34962, "16\u00B0 20' 58\" Gem"},
+    {"New York", 7, 0, -18000, 74, 0, false, 40, 42, 206.4609, 250.4054, "10\u00B0 24' 19\" Sag"},
 };
 
 BirthData BirthOf(const AscendantCase& c) {
@@ -34,8 +34,7 @@ BirthData BirthOf(const AscendantCase& c) {
     birth.day = 1;
     birth.hour = static_cast<std::int16_t>(c.hour);
     birth.minute = static_cast<std::int16_t>(c.minute);
-    birth.zoneToUtHours = static_cast<std::int16_t>(c.zoneToUtHours);
-    birth.zoneToUtMinutes = static_cast<std::int16_t>(c.zoneToUtMinutes);
+    birth.utcOffsetSeconds = c.utcOffsetSeconds;
     birth.lonDegrees = static_cast<std::int16_t>(c.lonDegrees);
     birth.lonMinutes = static_cast<std::int16_t>(c.lonMinutes);
     birth.isEast = c.east;

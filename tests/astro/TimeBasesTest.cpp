@@ -6,11 +6,12 @@
 namespace amsaview {
 namespace {
 
-BirthData Birth(int year, int month, int day, int hour, int minute, int zoneToUtHours,
-                int zoneToUtMinutes, bool east) {
+// The offset is given as hours and minutes east of Greenwich, as written in
+// an almanac (+5:30 for India).
+BirthData Birth(int year, int month, int day, int hour, int minute, int offsetHours,
+                int offsetMinutes, bool east) {
     BirthData birth = testing::GreenwichBirth(year, month, day, hour, minute);
-    birth.zoneToUtHours = static_cast<std::int16_t>(zoneToUtHours);
-    birth.zoneToUtMinutes = static_cast<std::int16_t>(zoneToUtMinutes);
+    birth.utcOffsetSeconds = offsetHours * 3600 + offsetMinutes * 60;
     birth.isEast = east;
     birth.lonDegrees = 77;
     return birth;
@@ -63,7 +64,7 @@ TEST(PrepareBirthMoment, SignsTheCoordinatesByHemisphere) {
 }
 
 TEST(PrepareBirthMoment, UniversalHoursMayFallIntoThePreviousDay) {
-    const BirthMoment moment = PrepareBirthMoment(Birth(2000, 1, 1, 1, 0, -5, -30, true));
+    const BirthMoment moment = PrepareBirthMoment(Birth(2000, 1, 1, 1, 0, 5, 30, true));
     EXPECT_EQ(moment.universalHours, -4.5);
     EXPECT_EQ(moment.julianDayNumber, 2451545);
     EXPECT_NEAR(moment.centuries1900, (36525 - 4.5 / 24 - 0.5) / 36525, 1e-15);
@@ -76,14 +77,21 @@ TEST(PlanetMoment, CarriesAcrossDayMonthAndYear) {
         UtMoment expected;
     };
     const Case kCases[] = {
-        {"India, previous day", Birth(2000, 1, 1, 1, 0, -5, -30, true), {1999, 12, 31, 19, 30}},
-        {"India, same day", Birth(2000, 6, 15, 12, 0, -5, -30, true), {2000, 6, 15, 6, 30}},
-        {"date line west, next day", Birth(1999, 12, 31, 20, 0, 12, 0, false), {2000, 1, 1, 8, 0}},
-        {"NZ summer, previous year", Birth(2001, 1, 1, 5, 0, -13, 0, true), {2000, 12, 31, 16, 0}},
+        {"India, previous day", Birth(2000, 1, 1, 1, 0, 5, 30, true), {1999, 12, 31, 19, 30}},
+        {"India, same day", Birth(2000, 6, 15, 12, 0, 5, 30, true), {2000, 6, 15, 6, 30}},
+        {"date line west, next day", Birth(1999, 12, 31, 20, 0, -12, 0, false), {2000, 1, 1, 8, 0}},
+        {"NZ summer, previous year", Birth(2001, 1, 1, 5, 0, 13, 0, true), {2000, 12, 31, 16, 0}},
         {"Newfoundland into leap day",
-         Birth(2004, 2, 28, 21, 0, 3, 30, false),
+         Birth(2004, 2, 28, 21, 0, -3, -30, false),
          {2004, 2, 29, 0, 30}},
-        {"Hawaii out of February", Birth(1999, 2, 28, 14, 0, 10, 30, false), {1999, 3, 1, 0, 30}},
+        {"Hawaii out of February", Birth(1999, 2, 28, 14, 0, -10, -30, false), {1999, 3, 1, 0, 30}},
+        // Before 1970 the count of seconds is negative: the floor, not the
+        // truncation, keeps the hour in 0..23.
+        {"India, midnight 15 August 1947",
+         Birth(1947, 8, 15, 0, 0, 5, 30, true),
+         {1947, 8, 14, 18, 30}},
+        {"1901 at the date line east", Birth(1901, 1, 1, 0, 0, 12, 0, true), {1900, 12, 31, 12, 0}},
+        {"1950 west, next day", Birth(1950, 12, 31, 23, 59, -5, 0, false), {1951, 1, 1, 4, 59}},
     };
     for (const Case& c : kCases) {
         EXPECT_EQ(PlanetMoment(c.birth), c.expected) << c.what;
@@ -93,21 +101,56 @@ TEST(PlanetMoment, CarriesAcrossDayMonthAndYear) {
 TEST(BothClocks, AgreeOnOneUniversalTime) {
     // A western birthplace in a zone ahead of Greenwich (Madrid, CET) and a
     // daylight-saving birth: both clocks must name the same moment.
-    BirthData madrid = Birth(1990, 7, 1, 13, 0, -1, 0, false);
+    BirthData madrid = Birth(1990, 7, 1, 13, 0, 2, 0, false);  // CET with daylight saving
     madrid.lonDegrees = 3;
     madrid.dst = true;
     const BirthMoment ascendantClock = PrepareBirthMoment(madrid);
     EXPECT_EQ(ascendantClock.universalHours, 11.0);
     EXPECT_EQ(PlanetMoment(madrid), (UtMoment{1990, 7, 1, 11, 0}));
 
-    BirthData eastWithDst = Birth(2000, 1, 1, 12, 0, -5, -30, true);
+    BirthData eastWithDst = Birth(2000, 1, 1, 12, 0, 6, 30, true);
     eastWithDst.dst = true;
-    EXPECT_EQ(PrepareBirthMoment(eastWithDst).universalHours, 5.5);  // zone of 6.5 hours
+    EXPECT_EQ(PrepareBirthMoment(eastWithDst).universalHours, 5.5);
     EXPECT_EQ(PlanetMoment(eastWithDst), (UtMoment{2000, 1, 1, 5, 30}));
 }
 
+TEST(BothClocks, CarryAnOffsetWithSeconds) {
+    // Local mean time of a place at 80° 17' 30" E: +5:21:10.
+    struct Case {
+        const char* what;
+        BirthData birth;
+        UtMoment expected;
+        double universalHours;
+    };
+    const auto at = [](int year, int month, int day, int hour, int minute, int offsetSeconds) {
+        BirthData birth = testing::GreenwichBirth(year, month, day, hour, minute);
+        birth.utcOffsetSeconds = offsetSeconds;
+        return birth;
+    };
+    const Case kCases[] = {
+        {"+05:21:10 at midnight, 1910",
+         at(1910, 3, 1, 0, 0, 19270),
+         {1910, 2, 28, 18, 38, 50},
+         -(5 + 21 / 60.0 + 10 / 3600.0)},
+        {"+05:21:10 at noon, 2020",
+         at(2020, 5, 9, 12, 0, 19270),
+         {2020, 5, 9, 6, 38, 50},
+         6.6472222},
+        {"-00:01:15 at 23:59, 1960",
+         at(1960, 12, 31, 23, 59, -75),
+         {1961, 1, 1, 0, 0, 15},
+         24 + 15 / 3600.0},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(PlanetMoment(c.birth), c.expected) << c.what;
+        EXPECT_NEAR(PrepareBirthMoment(c.birth).universalHours, c.universalHours, 1e-7) << c.what;
+    }
+    // The seconds reach the planets' day count.
+    EXPECT_NEAR(DayNumber(2000, 1, 1, 12, 0, 36), 36 / 86400.0, 1e-12);
+}
+
 TEST(BothClocks, ZeroLongitudeWithEastSelectedFollowsTheZone) {
-    BirthData birth = Birth(2000, 1, 1, 12, 0, -1, 0, true);  // British Summer Time row
+    BirthData birth = Birth(2000, 1, 1, 12, 0, 1, 0, true);  // British Summer Time row
     birth.lonDegrees = 0;
     EXPECT_EQ(PrepareBirthMoment(birth).universalHours, 11.0);
     EXPECT_EQ(PlanetMoment(birth), (UtMoment{2000, 1, 1, 11, 0}));

@@ -8,59 +8,50 @@
 namespace amsaview {
 namespace {
 
-using test::AllBodiesAt;
-using test::BodiesAt;
-using test::PlainNames;
+using testing::AllBodiesAt;
+using testing::BodiesAt;
+using testing::BodiesIn;
 
-using PlaceRoutine = void (*)(const ChartPositions&, const DisplayNames&, ChartBoxes&);
-
-struct Routine {
+// Tab order, with the window's label bases written out independently of the
+// chart table.
+struct Tab {
     std::string_view title;
-    PlaceRoutine place;
-    std::size_t base;
+    int slotBase;
+};
+constexpr Tab kTabs[] = {
+    {"Hora", 0},     {"Drekkana", 12}, {"Chaturthamsa", 72}, {"Saptamsa", 24},
+    {"Navamsa", 36}, {"Dasamsa", 48},  {"Dwadasamsa", 60},
 };
 
-// Tab order, with the slot bases written out independently of the chart table.
-constexpr Routine kRoutines[] = {
-    {"Hora", PlaceHora, 0},
-    {"Drekkana", PlaceDrekkana, 12},
-    {"Chaturthamsa", PlaceChaturthamsa, 72},
-    {"Saptamsa", PlaceSaptamsa, 24},
-    {"Navamsa", PlaceNavamsa, 36},
-    {"Dasamsa", PlaceDasamsa, 48},
-    {"Dwadasamsa", PlaceDwadasamsa, 60},
-};
-
-const Routine& RoutineTitled(std::string_view title) {
-    for (const Routine& routine : kRoutines) {
-        if (routine.title == title) {
-            return routine;
+const DivisionalChart& ChartTitled(std::string_view title) {
+    for (const DivisionalChart& chart : kDivisionalCharts) {
+        if (chart.title == title) {
+            return chart;
         }
     }
-    throw std::invalid_argument("no routine titled " + std::string(title));
+    throw std::invalid_argument("no chart titled " + std::string(title));
 }
 
-constexpr std::string_view kAllNine =
-    "\r\nSun\r\nMoon\r\nMercury\r\nVenus\r\nMars\r\nJupiter\r\nSaturn\r\nRahu\r\nKetu";
+ChartPlacement Placed(std::string_view title, const ChartPositions& positions) {
+    ChartPlacement placement;
+    PlaceDivisionalChart(ChartTitled(title), positions, placement);
+    return placement;
+}
+
+constexpr std::string_view kAllNine = "Sun Moon Mercury Venus Mars Jupiter Saturn Rahu Ketu";
 
 // The sign of the one box that receives all nine bodies standing at text, or
-// what went wrong: another chart's slot touched, bodies split or lost.
-std::string BoxOfAllNine(const Routine& routine, std::string_view text) {
-    ChartBoxes boxes;
-    boxes.lblPlanet.fill("untouched");
-    routine.place(AllBodiesAt(text), PlainNames(), boxes);
+// what went wrong: bodies split, lost or out of order.
+std::string BoxOfAllNine(std::string_view title, std::string_view text) {
+    const ChartPlacement placement = Placed(title, AllBodiesAt(text));
     std::string found = "none";
-    for (std::size_t slot = 0; slot < boxes.lblPlanet.size(); ++slot) {
-        const std::string& box = boxes.lblPlanet[slot];
-        const bool own = slot >= routine.base && slot < routine.base + kSignCount;
-        if (!own && box != "untouched") {
-            return "slot " + std::to_string(slot) + " touched";
-        }
-        if (own && !box.empty()) {
-            if (box != kAllNine || found != "none") {
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        const std::string bodies = BodiesIn(placement.signs[sign]);
+        if (!bodies.empty()) {
+            if (bodies != kAllNine || found != "none") {
                 return "bodies split or garbled";
             }
-            found = SignAbbreviations[slot - routine.base];
+            found = SignAbbreviations[sign];
         }
     }
     return found;
@@ -76,7 +67,7 @@ TEST(DivisionalCharts, WorkedExamples) {
         {"Saptamsa", "29 Tau 59", "Tau"},
     };
     for (const Case& c : kCases) {
-        EXPECT_EQ(BoxOfAllNine(RoutineTitled(c.chart), c.text), c.sign) << c.chart << ' ' << c.text;
+        EXPECT_EQ(BoxOfAllNine(c.chart, c.text), c.sign) << c.chart << ' ' << c.text;
     }
 }
 
@@ -128,9 +119,8 @@ TEST(DivisionalCharts, BodyOnABoundStaysInTheEarlierPart) {
         {"Dwadasamsa", "27 Ari 30", "Aqu", "27 Ari 31", "Pis"},
     };
     for (const Case& c : kCases) {
-        const Routine& routine = RoutineTitled(c.chart);
-        EXPECT_EQ(BoxOfAllNine(routine, c.atBound), c.sign) << c.chart << ' ' << c.atBound;
-        EXPECT_EQ(BoxOfAllNine(routine, c.pastBound), c.signPast) << c.chart << ' ' << c.pastBound;
+        EXPECT_EQ(BoxOfAllNine(c.chart, c.atBound), c.sign) << c.chart << ' ' << c.atBound;
+        EXPECT_EQ(BoxOfAllNine(c.chart, c.pastBound), c.signPast) << c.chart << ' ' << c.pastBound;
     }
 }
 
@@ -182,18 +172,15 @@ TEST(DivisionalCharts, FirstAndLastMinuteOfEverySign) {
     for (const Row& row : kRows) {
         const std::string first = "00 " + std::string(row.sign) + " 00";
         const std::string last = "29 " + std::string(row.sign) + " 59";
-        for (std::size_t chart = 0; chart < std::size(kRoutines); ++chart) {
-            const Routine& routine = kRoutines[chart];
-            EXPECT_EQ(BoxOfAllNine(routine, first), row.atMinute0[chart])
-                << routine.title << ' ' << first;
-            EXPECT_EQ(BoxOfAllNine(routine, last), row.atMinute1799[chart])
-                << routine.title << ' ' << last;
+        for (std::size_t chart = 0; chart < std::size(kTabs); ++chart) {
+            const std::string_view title = kTabs[chart].title;
+            EXPECT_EQ(BoxOfAllNine(title, first), row.atMinute0[chart]) << title << ' ' << first;
+            EXPECT_EQ(BoxOfAllNine(title, last), row.atMinute1799[chart]) << title << ' ' << last;
         }
     }
 }
 
 TEST(DivisionalCharts, UnknownAbbreviationAndMalformedTextsCountAsAries) {
-    const Routine& drekkana = RoutineTitled("Drekkana");
     struct Case {
         std::string_view text, sign;
     };
@@ -203,7 +190,7 @@ TEST(DivisionalCharts, UnknownAbbreviationAndMalformedTextsCountAsAries) {
         {"16 Leo 3", "Sag"},  {"xx Leo yy", "Leo"},
     };
     for (const Case& c : kCases) {
-        EXPECT_EQ(BoxOfAllNine(drekkana, c.text), c.sign) << '"' << c.text << '"';
+        EXPECT_EQ(BoxOfAllNine("Drekkana", c.text), c.sign) << '"' << c.text << '"';
     }
 }
 
@@ -214,22 +201,12 @@ ChartPositions MixedChart() {
 }
 
 TEST(DivisionalCharts, BodiesSharingABoxAreListedInBodyOrder) {
-    ChartBoxes boxes;
-    PlaceDrekkana(MixedChart(), PlainNames(), boxes);
-    const std::array<std::string, kSignCount> expected = {"\r\nMars\r\nKetu",
-                                                          "\r\nVenus",
-                                                          "",
-                                                          "",
-                                                          "\r\nSun\r\nMoon\r\nMercury\r\nSaturn",
-                                                          "",
-                                                          "\r\nRahu",
-                                                          "",
-                                                          "\r\nJupiter",
-                                                          "",
-                                                          "",
-                                                          ""};
+    const ChartPlacement drekkana = Placed("Drekkana", MixedChart());
+    const std::array<std::string_view, kSignCount> expected = {
+        "Mars Ketu", "Venus", "", "", "Sun Moon Mercury Saturn", "", "Rahu", "",
+        "Jupiter",   "",      "", ""};
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        EXPECT_EQ(boxes.lblPlanet[12 + sign], expected[sign]) << SignAbbreviations[sign];
+        EXPECT_EQ(BodiesIn(drekkana.signs[sign]), expected[sign]) << SignAbbreviations[sign];
     }
 }
 
@@ -237,59 +214,51 @@ TEST(DivisionalCharts, HoraUsesOnlyCancerAndLeo) {
     for (std::size_t index = 0; index < kSignCount; ++index) {
         const std::string_view sign = SignAbbreviations[index];
         const std::string s(sign);
-        ChartBoxes boxes;
-        PlaceHora(BodiesAt({"00 " + s + " 00", "00 " + s + " 01", "07 " + s + " 30",
-                            "14 " + s + " 59", "15 " + s + " 00", "15 " + s + " 01",
-                            "22 " + s + " 30", "29 " + s + " 58", "29 " + s + " 59"}),
-                  PlainNames(), boxes);
+        const ChartPlacement hora =
+            Placed("Hora", BodiesAt({"00 " + s + " 00", "00 " + s + " 01", "07 " + s + " 30",
+                                     "14 " + s + " 59", "15 " + s + " 00", "15 " + s + " 01",
+                                     "22 " + s + " 30", "29 " + s + " 58", "29 " + s + " 59"}));
         for (std::size_t box = 0; box < kSignCount; ++box) {
             if (box != 3 && box != 4) {
-                EXPECT_EQ(boxes.lblPlanet[box], "") << '"' << sign << "\" box " << box;
+                EXPECT_TRUE(hora.signs[box].bodies().empty()) << '"' << sign << "\" box " << box;
             }
         }
-        EXPECT_EQ(boxes.lblPlanet[3].size() + boxes.lblPlanet[4].size(), kAllNine.size()) << sign;
+        EXPECT_EQ(hora.signs[3].bodies().size() + hora.signs[4].bodies().size(), kBodyCount)
+            << sign;
     }
 }
 
-TEST(DivisionalCharts, RetrogradeMarksAreCarriedThrough) {
-    DisplayNames names = PlainNames();
-    names.planetNames[2] = "Mercury (R) ";
-    names.planetNames[4] = "Mars (R) ";
-    ChartBoxes boxes;
-    PlaceNavamsa(AllBodiesAt("00 Leo 00"), names, boxes);
-    EXPECT_EQ(boxes.lblPlanet[36],
-              "\r\nSun\r\nMoon\r\nMercury (R) \r\nVenus\r\nMars (R) \r\nJupiter\r\nSaturn\r\nRahu"
-              "\r\nKetu");
+TEST(DivisionalCharts, RetrogradeFlagsAreCarriedThrough) {
+    ChartPositions positions = AllBodiesAt("00 Leo 00");
+    positions.retrograde = {true, false, true, false, false};  // Mercury and Mars
+    const ChartPlacement navamsa = Placed("Navamsa", positions);
+    EXPECT_EQ(BodiesIn(navamsa.signs[0]),
+              "Sun Moon Mercury(R) Venus Mars(R) Jupiter Saturn Rahu Ketu");
 }
 
 TEST(DivisionalCharts, PlacingAgainReplacesTheChart) {
     const ChartPositions positions = MixedChart();
-    ChartBoxes once;
-    PlaceDivisionalCharts(positions, PlainNames(), once);
-    for (const Routine& routine : kRoutines) {
-        ChartBoxes twice = once;
-        routine.place(positions, PlainNames(), twice);
-        EXPECT_EQ(twice.lblPlanet, once.lblPlanet) << routine.title;
+    std::array<ChartPlacement, kDivisionalChartCount> once;
+    PlaceDivisionalCharts(positions, once);
+    auto twice = once;
+    PlaceDivisionalCharts(positions, twice);
+    EXPECT_EQ(twice, once);
+    for (std::size_t tab = 0; tab < std::size(kTabs); ++tab) {
+        ChartPlacement again = once[tab];
+        PlaceDivisionalChart(kDivisionalCharts[tab], positions, again);
+        EXPECT_EQ(again, once[tab]) << kTabs[tab].title;
     }
-    ChartBoxes all = once;
-    PlaceDivisionalCharts(positions, PlainNames(), all);
-    EXPECT_EQ(all.lblPlanet, once.lblPlanet);
 }
 
-TEST(DivisionalCharts, TabTitlesLeadToTheirRoutinesBoxes) {
+TEST(DivisionalCharts, TabsFollowTheRulesTable) {
     const ChartPositions positions = MixedChart();
-    ChartBoxes all;
-    PlaceDivisionalCharts(positions, PlainNames(), all);
-    ASSERT_EQ(std::size(kDivisionalCharts), std::size(kRoutines));
-    for (std::size_t tab = 0; tab < std::size(kRoutines); ++tab) {
-        const Routine& routine = kRoutines[tab];
-        EXPECT_EQ(kDivisionalCharts[tab].title, routine.title);
-        ChartBoxes alone;
-        routine.place(positions, PlainNames(), alone);
-        const auto shown = BoxesOf(all, kDivisionalCharts[tab]);
-        for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-            EXPECT_EQ(shown[sign], alone.lblPlanet[routine.base + sign]) << routine.title;
-        }
+    std::array<ChartPlacement, kDivisionalChartCount> all;
+    PlaceDivisionalCharts(positions, all);
+    ASSERT_EQ(std::size(kDivisionalCharts), std::size(kTabs));
+    for (std::size_t tab = 0; tab < std::size(kTabs); ++tab) {
+        EXPECT_EQ(kDivisionalCharts[tab].title, kTabs[tab].title);
+        EXPECT_EQ(kDivisionalCharts[tab].slotBase, kTabs[tab].slotBase) << kTabs[tab].title;
+        EXPECT_EQ(all[tab], Placed(kTabs[tab].title, positions)) << kTabs[tab].title;
     }
 }
 

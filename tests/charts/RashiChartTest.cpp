@@ -7,31 +7,32 @@
 namespace amsaview {
 namespace {
 
-using test::BodiesAt;
-using test::PlainNames;
+using testing::BodiesAt;
+using testing::BodiesIn;
 
-using RashiBoxes = std::array<std::string, kSignCount>;
+using RashiSigns = std::array<std::string, kSignCount>;
 
-RashiBoxes Filled(const ChartPositions& positions, const DisplayNames& names = PlainNames()) {
-    ChartBoxes boxes;
-    boxes.rashi.fill("stale");
-    boxes.lblPlanet.fill("untouched");
-    FillRashiChart(positions, names, boxes);
-    for (const std::string& box : boxes.lblPlanet) {
-        EXPECT_EQ(box, "untouched");
+// Each sign's bodies, placed over a chart left full by an earlier birth.
+RashiSigns Placed(const ChartPositions& positions) {
+    ChartPlacement rashi;
+    for (SignBox& box : rashi.signs) {
+        box.add({Body::Saturn, true});
     }
-    return boxes.rashi;
+    PlaceRashiChart(positions, rashi);
+    RashiSigns signs;
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        signs[sign] = BodiesIn(rashi.signs[sign]);
+    }
+    return signs;
 }
 
 TEST(RashiChart, PlacesEachBodyInItsOwnSign) {
-    const RashiBoxes boxes =
-        Filled(BodiesAt({"16 Sag 31", "02 Tau 10", "29 Sag 59", "00 Cap 00", "12 Sco 40",
+    const RashiSigns signs =
+        Placed(BodiesAt({"16 Sag 31", "02 Tau 10", "29 Sag 59", "00 Cap 00", "12 Sco 40",
                          "05 Pis 07", "21 Can 13", "10 Aqu 22", "10 Leo 22"}));
-    const RashiBoxes expected = {"",           "\r\nChandra", "",
-                                 "\r\nShani",  "\r\nKetu",    "",
-                                 "",           "\r\nMangala", "\r\nSurya\r\nBudha",
-                                 "\r\nShukra", "\r\nRahu",    "\r\nGuru"};
-    EXPECT_EQ(boxes, expected);
+    const RashiSigns expected = {"",     "Moon",        "",      "Saturn", "Ketu",   "", "",
+                                 "Mars", "Sun Mercury", "Venus", "Rahu",   "Jupiter"};
+    EXPECT_EQ(signs, expected);
 }
 
 TEST(RashiChart, KetuStandsOppositeRahuWhateverItsOwnText) {
@@ -46,47 +47,46 @@ TEST(RashiChart, KetuStandsOppositeRahuWhateverItsOwnText) {
     };
     for (const Case& c : kCases) {
         // Sun .. Saturn without a sign are left out, so only the nodes show.
-        const RashiBoxes boxes = Filled(BodiesAt({"", "", "", "", "", "", "", c.rahu, c.ketu}));
-        RashiBoxes expected;
-        expected[c.rahuBox] = "\r\nRahu";
-        expected[c.ketuBox] = "\r\nKetu";
-        EXPECT_EQ(boxes, expected) << c.rahu << " / " << c.ketu;
+        const RashiSigns signs = Placed(BodiesAt({"", "", "", "", "", "", "", c.rahu, c.ketu}));
+        RashiSigns expected;
+        expected[c.rahuBox] = "Rahu";
+        expected[c.ketuBox] = "Ketu";
+        EXPECT_EQ(signs, expected) << c.rahu << " / " << c.ketu;
     }
 }
 
 TEST(RashiChart, UnmatchedAbbreviationsAreLeftOut) {
-    const RashiBoxes boxes =
-        Filled(BodiesAt({"16 Xyz 31", "02 tau 10", "", "16 Sa", "16 Sag", " 16 Sag 31", "21 Can 13",
+    const RashiSigns signs =
+        Placed(BodiesAt({"16 Xyz 31", "02 tau 10", "", "16 Sa", "16 Sag", " 16 Sag 31", "21 Can 13",
                          "10 aqu 22", "10 Leo 22"}));
-    RashiBoxes expected;
-    expected[8] = "\r\nMangala";  // "16 Sag" still has its sign in characters 4-6
-    expected[3] = "\r\nShani";
-    EXPECT_EQ(boxes, expected);
+    RashiSigns expected;
+    expected[8] = "Mars";  // "16 Sag" still has its sign in characters 4-6
+    expected[3] = "Saturn";
+    EXPECT_EQ(signs, expected);
 }
 
 TEST(RashiChart, BodiesSharingABoxAreListedInBodyOrderWithKetuLast) {
     // Ketu's own text says Sagittarius; it still joins the seven opposite Rahu.
-    const RashiBoxes boxes =
-        Filled(BodiesAt({"05 Gem 00", "05 Gem 00", "05 Gem 00", "05 Gem 00", "05 Gem 00",
+    const RashiSigns signs =
+        Placed(BodiesAt({"05 Gem 00", "05 Gem 00", "05 Gem 00", "05 Gem 00", "05 Gem 00",
                          "05 Gem 00", "05 Gem 00", "05 Sag 00", "05 Sag 00"}));
-    RashiBoxes expected;
-    expected[2] = "\r\nSurya\r\nChandra\r\nBudha\r\nShukra\r\nMangala\r\nGuru\r\nShani\r\nKetu";
-    expected[8] = "\r\nRahu";
-    EXPECT_EQ(boxes, expected);
+    RashiSigns expected;
+    expected[2] = "Sun Moon Mercury Venus Mars Jupiter Saturn Ketu";
+    expected[8] = "Rahu";
+    EXPECT_EQ(signs, expected);
 }
 
-TEST(RashiChart, RetrogradeMarksAreCarriedAndFillingAgainReplaces) {
-    DisplayNames names = PlainNames();
-    names.vedicPlanetNames[4] = "Mangala (R) ";
-    const ChartPositions positions =
+TEST(RashiChart, RetrogradeFlagsOfMercuryToSaturnOnly) {
+    ChartPositions positions =
         BodiesAt({"16 Sag 31", "02 Tau 10", "29 Sag 59", "00 Cap 00", "12 Sco 40", "05 Pis 07",
                   "21 Can 13", "10 Aqu 22", "10 Leo 22"});
-    ChartBoxes boxes;
-    FillRashiChart(positions, names, boxes);
-    EXPECT_EQ(boxes.rashi[7], "\r\nMangala (R) ");
-    const ChartBoxes once = boxes;
-    FillRashiChart(positions, names, boxes);
-    EXPECT_EQ(boxes.rashi, once.rashi);
+    positions.retrograde = {false, true, true, false, true};  // Venus, Mars, Saturn
+    const RashiSigns signs = Placed(positions);
+    EXPECT_EQ(signs[7], "Mars(R)");
+    EXPECT_EQ(signs[9], "Venus(R)");
+    EXPECT_EQ(signs[3], "Saturn(R)");
+    EXPECT_EQ(signs[8], "Sun Mercury");
+    EXPECT_EQ(signs[10], "Rahu");
 }
 
 }  // namespace

@@ -1,57 +1,55 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <string>
 
 #include "model/TimeZoneTable.h"
 
 namespace amsaview {
 namespace {
 
-TEST(TimeZoneTable, RowsWithTheirShifts) {
+// The hours a row's text ends with ("...,CDT,-5.0" gives -5.0; ".5" is half
+// an hour), in seconds east of Greenwich.
+std::int32_t OffsetWrittenIn(std::string_view listText) {
+    std::string_view number = listText.substr(listText.rfind(',') + 1);
+    while (number.front() == ' ' || number.front() == '+') {
+        number.remove_prefix(1);
+    }
+    double hours = 0;
+    std::from_chars(number.data(), number.data() + number.size(), hours);
+    return static_cast<std::int32_t>(std::lround(hours * 3600));
+}
+
+TEST(TimeZoneTable, EveryRowShiftsByTheHoursInItsText) {
+    constexpr int kIndianRow = 34;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        const TimeZone& zone = TimeZoneTable[static_cast<std::size_t>(row)];
+        // The one written exception: India's "+5.3" is five and a half hours.
+        const std::int32_t expected =
+            row == kIndianRow ? 5 * 3600 + 30 * 60 : OffsetWrittenIn(zone.listText);
+        EXPECT_EQ(zone.standardOffsetSeconds, expected) << "row " << row << ": " << zone.listText;
+    }
+    EXPECT_EQ(TimeZoneTable[kIndianRow].listText, "Indian Time, IST, +5.3");
+    EXPECT_EQ(TimeZoneTable[kDefaultTimeZoneRow].listText, "Greenwich Mean Time,GMT,0.0");
+}
+
+TEST(UtcOffsetOfRow, AddsAnHourForDaylightSavingAndRefusesRowsOutsideTheList) {
     struct Case {
-        int row;
-        std::string_view text;
-        int hours, minutes;
+        std::optional<int> row;
+        bool dst;
+        std::optional<std::int32_t> expected;
     };
-    constexpr Case kCases[] = {
-        {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
-        {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
-        {61, "Universal Time, UT, 0.0", 0, 0},
-        {34, "Indian Time, IST, +5.3", -5, -30},  // the text says 5.3, the shift is 5:30
-        {50, "Newfoundland Standard Time,NST,-3.5", 3, 30},
-        {32, "Hawaiian Standard Time,HST,-10.5", 10, 30},
-        {46, "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
-        {36, "Int'l Date Line West,IDLW,-12.0", 12, 0},
-        {70, "Yukon War Time,YWT,-8.0", 8, 0},
+    const Case kCases[] = {
+        {34, false, 19800},         {34, true, 23400},         {50, false, -12600},
+        {50, true, -9000},          {29, true, 3600},          {0, false, -32400},
+        {70, true, -25200},         {std::nullopt, false, {}}, {-1, false, {}},
+        {kTimeZoneCount, true, {}},
     };
     for (const Case& c : kCases) {
-        const TimeZone& zone = TimeZoneTable[static_cast<std::size_t>(c.row)];
-        EXPECT_EQ(zone.listText, c.text) << c.row;
-        EXPECT_EQ(zone.zoneToUtHours, c.hours) << c.row;
-        EXPECT_EQ(zone.zoneToUtMinutes, c.minutes) << c.row;
+        EXPECT_EQ(UtcOffsetOfRow(c.row, c.dst), c.expected)
+            << "row " << c.row.value_or(-99) << (c.dst ? " with" : " without") << " DST";
     }
-}
-
-TEST(TimeZoneTable, MinutesShareTheSignOfTheHours) {
-    for (const TimeZone& zone : TimeZoneTable) {
-        EXPECT_TRUE(zone.zoneToUtMinutes == 0 || std::abs(zone.zoneToUtMinutes) == 30)
-            << zone.listText;
-        EXPECT_GE(zone.zoneToUtHours * zone.zoneToUtMinutes, 0) << zone.listText;
-    }
-}
-
-TEST(Zone_Calculation, CopiesTheRowOrKeepsTheShiftWithoutOne) {
-    BirthData birth;
-    Zone_Calculation(34, birth);
-    EXPECT_EQ(birth.zoneToUtHours, -5);
-    EXPECT_EQ(birth.zoneToUtMinutes, -30);
-    Zone_Calculation(std::nullopt, birth);
-    EXPECT_EQ(birth.zoneToUtHours, -5);
-    Zone_Calculation(71, birth);
-    EXPECT_EQ(birth.zoneToUtMinutes, -30);
-    Zone_Calculation(50, birth);
-    EXPECT_EQ(birth.zoneToUtHours, 3);
-    EXPECT_EQ(birth.zoneToUtMinutes, 30);
 }
 
 }  // namespace

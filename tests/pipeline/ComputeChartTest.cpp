@@ -77,15 +77,31 @@ TEST(ComputeChart, SecondsChangeNothing) {
     EXPECT_EQ(Computed(form), first);
 }
 
-TEST(ComputeChart, RefillsPlainNamesEveryTime) {
-    ChartResult result;
-    result.names.planetNames[2] = "Mercury (R)  (R) ";
-    result.names.vedicPlanetNames[9] = "stale";
-    ASSERT_FALSE(ComputeChart(DelhiForm(1975, 3, 7, 9, 5), result));
-    EXPECT_EQ(result.names.planetNames[9], "Asc");
-    EXPECT_EQ(result.names.vedicPlanetNames[9], "ssss");
-    EXPECT_EQ(result.names.planetNames[2].rfind("Mercury", 0), 0u);
-    EXPECT_LE(result.names.planetNames[2].size(), std::string("Mercury (R) ").size());
+TEST(ComputeChart, TheRowAndDaylightSavingGiveTheOffset) {
+    struct Case {
+        const char* what;
+        std::optional<int> row;
+        bool dst;
+        std::int32_t expected;
+    };
+    // The form before each case is the Indian one of the first chart.
+    const Case kCases[] = {
+        {"Indian row", 34, false, 19800},
+        {"Indian row, daylight saving", 34, true, 23400},
+        {"Newfoundland, daylight saving", 50, true, -9000},
+        {"no row: the last standard offset", std::nullopt, false, 19800},
+        {"no row, daylight saving on top of it", std::nullopt, true, 23400},
+    };
+    for (const Case& c : kCases) {
+        ChartResult result;
+        ASSERT_FALSE(ComputeChart(DelhiForm(1975, 3, 7, 9, 5), result));
+        FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+        form.zoneRow = c.row;
+        form.dst = c.dst;
+        ASSERT_FALSE(ComputeChart(form, result)) << c.what;
+        EXPECT_EQ(result.birth.utcOffsetSeconds, c.expected) << c.what;
+        EXPECT_EQ(result.birth.dst, c.dst) << c.what;
+    }
 }
 
 // The same moment typed two ways must give the same chart: a western place on

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "model/ChartPlacements.h"
 #include "model/ChartPositions.h"
-#include "model/DisplayNames.h"
 
-namespace amsaview::test {
+namespace amsaview::testing {
 
 inline ChartPositions BodiesAt(const std::array<std::string_view, kBodyCount>& texts) {
     ChartPositions positions;
@@ -23,10 +23,21 @@ inline ChartPositions AllBodiesAt(std::string_view text) {
     return positions;
 }
 
-inline DisplayNames PlainNames() {
-    DisplayNames names;
-    RefillPlainNames(names);
-    return names;
+// A sign's bodies as "Sun Mercury(R) Ketu", for readable expectations.
+inline std::string BodiesIn(const SignBox& box) {
+    constexpr std::array<std::string_view, kBodyCount> kNames = {
+        "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+    std::string text;
+    for (const PlacedBody& placed : box.bodies()) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += kNames[SlotOf(placed.body)];
+        if (placed.retrograde) {
+            text += "(R)";
+        }
+    }
+    return text;
 }
 
-}  // namespace amsaview::test
+}  // namespace amsaview::testing

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace amsaview {
+namespace amsaview::testing {
 
 struct ShownMessage {
     QString text;
@@ -33,4 +33,4 @@ class RecordingWebPageOpener final : public WebPageOpener {
     QList<QUrl> opened;
 };
 
-}  // namespace amsaview
+}  // namespace amsaview::testing

@@ -25,8 +25,7 @@ TEST(MoonSiderealLongitude, NoonJ2000AtGreenwich) {
 
 TEST(MoonSiderealLongitude, MidnightInBombayOn15August1947) {
     BirthData birth = testing::GreenwichBirth(1947, 8, 15, 0);
-    birth.zoneToUtHours = -5;
-    birth.zoneToUtMinutes = -30;
+    birth.utcOffsetSeconds = 5 * 3600 + 30 * 60;
     birth.lonDegrees = 72;
     birth.lonMinutes = 50;
     birth.isEast = true;
@@ -57,12 +56,12 @@ TEST(MoonSiderealLongitude, StaysBelow360AcrossAMonth) {
     }
 }
 
-TEST(MoonSiderealLongitude, DaylightSavingMovesTheMoonByAnHour) {
+TEST(MoonSiderealLongitude, AnOffsetOfAnHourMovesTheMoonByAnHour) {
     BirthData birth = testing::GreenwichBirth(2000, 1, 1, 13);
-    birth.dst = true;
+    birth.utcOffsetSeconds = 3600;  // e.g. GMT with daylight saving
     BirthData anHourEarlier = birth;
     anHourEarlier.hour = 12;
-    anHourEarlier.dst = false;
+    anHourEarlier.utcOffsetSeconds = 0;
     EXPECT_EQ(MoonSiderealLongitude(PrepareBirthMoment(birth)).sidereal,
               MoonSiderealLongitude(PrepareBirthMoment(anHourEarlier)).sidereal);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "pipeline/ChartCaptions.h"
 #include "qtcommon/QtText.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
@@ -231,9 +232,9 @@ void frmDisplay::showResult(const ChartResult& result) {
     for (std::size_t body = 0; body < planet_.size(); ++body) {
         planet_[body]->setText(QString::fromStdString(result.texts.planet[body]));
     }
-    fraBirthchart_->setBoxes(result.boxes.rashi);
+    fraBirthchart_->setBoxes(RashiCaptions(result.placements));
     for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
-        divisionalFrames_[chart]->setBoxes(BoxesOf(result.boxes, kDivisionalCharts[chart]));
+        divisionalFrames_[chart]->setBoxes(DivisionalCaptions(result.placements, chart));
     }
 }
 

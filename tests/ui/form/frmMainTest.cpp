@@ -51,8 +51,8 @@ class frmMainTest : public QObject {
         return found;
     }
 
-    RecordingMessageSink messages_;
-    RecordingWebPageOpener opener_;
+    testing::RecordingMessageSink messages_;
+    testing::RecordingWebPageOpener opener_;
     std::unique_ptr<frmMain> form_;
 };
 
@@ -236,7 +236,7 @@ void frmMainTest::filtersTypedCharacters() {
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), inserted);
     QStringList shown;
-    for (const ShownMessage& message : messages_.shown) {
+    for (const testing::ShownMessage& message : messages_.shown) {
         shown.append(message.text);
         const MessageIcon expectedIcon =
             box == QLatin1String("txtName") ? MessageIcon::Information : MessageIcon::Critical;

@@ -99,14 +99,14 @@ class AppControllerTest : public QObject {
         return Control<QLabel>(resultWindow(), label)->text();
     }
 
-    RecordingMessageSink* messages_ = nullptr;
-    RecordingWebPageOpener* opener_ = nullptr;
+    testing::RecordingMessageSink* messages_ = nullptr;
+    testing::RecordingWebPageOpener* opener_ = nullptr;
     std::unique_ptr<AppController> controller_;
 };
 
 void AppControllerTest::init() {
-    auto messages = std::make_unique<RecordingMessageSink>();
-    auto opener = std::make_unique<RecordingWebPageOpener>();
+    auto messages = std::make_unique<testing::RecordingMessageSink>();
+    auto opener = std::make_unique<testing::RecordingWebPageOpener>();
     messages_ = messages.get();
     opener_ = opener.get();
     controller_ = std::make_unique<AppController>(std::move(messages), std::move(opener));

@@ -123,26 +123,42 @@ class frmDisplayTest : public QObject {
     }
 
     void everyBoxShowsItsOwnSlot() {
+        // Box (chart, sign) holds the body of the sign's number, marked from
+        // Capricorn on, then the body of the chart's number: no two alike.
+        constexpr std::array<const char*, kBodyCount> kEnglish = {
+            "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu"};
+        const auto fill = [](ChartPlacement& chart, std::size_t second) {
+            for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+                chart.signs[sign].add({static_cast<Body>(sign % kBodyCount), sign >= 9});
+                chart.signs[sign].add({static_cast<Body>(second), false});
+            }
+        };
+        const auto expected = [&](std::size_t sign, std::size_t second,
+                                  const std::array<const char*, kBodyCount>& names) {
+            return QString::fromUtf8(names[sign % kBodyCount]) +
+                   (sign >= 9 ? QStringLiteral(" (R) ") : QString()) + u'\n' +
+                   QString::fromUtf8(names[second]);
+        };
         ChartResult result;
-        for (int sign = 0; sign < kSignCount; ++sign) {
-            result.boxes.rashi[static_cast<std::size_t>(sign)] = "\r\nR" + std::to_string(sign);
-        }
-        for (int slot = 0; slot < kDivisionalBoxCount; ++slot) {
-            result.boxes.lblPlanet[static_cast<std::size_t>(slot)] = "\r\nP" + std::to_string(slot);
+        fill(result.placements.rashi, 8);
+        for (std::size_t chart = 0; chart < kDivisionalFrames.size(); ++chart) {
+            fill(result.placements.divisional[chart], chart);
         }
         display_->showResult(result);
-        for (int sign = 0; sign < kSignCount; ++sign) {
-            QCOMPARE(Child<QLabel>(*display_, kRashiBoxes[static_cast<std::size_t>(sign)]).text(),
-                     QStringLiteral("R%1").arg(sign));
+        constexpr std::array<const char*, kBodyCount> kSanskrit = {
+            "Surya", "Chandra", "Budha", "Shukra", "Mangala", "Guru", "Shani", "Rahu", "Ketu"};
+        for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+            QCOMPARE(Child<QLabel>(*display_, kRashiBoxes[sign]).text(),
+                     expected(sign, 8, kSanskrit));
         }
-        // Each chart's first slot, in tab order.
+        // Each chart's first label, in tab order.
         const int bases[] = {0, 12, 72, 24, 36, 48, 60};
         for (std::size_t chart = 0; chart < kDivisionalFrames.size(); ++chart) {
             const auto& frame = Child<ChartGrid>(*display_, kDivisionalFrames[chart]);
-            for (int sign = 0; sign < kSignCount; ++sign) {
-                const int slot = bases[chart] + sign;
+            for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+                const int slot = bases[chart] + static_cast<int>(sign);
                 QCOMPARE(Child<QLabel>(frame, Indexed("lblPlanet", slot)).text(),
-                         QStringLiteral("P%1").arg(slot));
+                         expected(sign, chart, kEnglish));
             }
         }
     }
