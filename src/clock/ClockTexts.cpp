@@ -37,8 +37,10 @@ std::string InPlace(std::string_view placeName) {
 
 std::string FormatUtcOffset(int seconds) {
     const char sign = seconds < 0 ? '-' : '+';
-    const int magnitude = std::abs(seconds);
-    return sign + ClockTime(magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+    const long long magnitude = std::llabs(static_cast<long long>(seconds));  // INT_MIN too
+    return sign + ClockTime(static_cast<int>(magnitude / 3600),
+                            static_cast<int>(magnitude / 60 % 60),
+                            static_cast<int>(magnitude % 60));
 }
 
 std::string ClockLabel(const ClockReading& clock) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "clock/ClockTexts.h"
 
 namespace amsaview {
@@ -11,9 +13,16 @@ TEST(FormatUtcOffset, HoursMinutesAndSecondsWhereThereAreAny) {
         std::string_view text;
     };
     constexpr Case kCases[] = {
-        {19800, "+05:30"},    {19270, "+05:21:10"}, {-14400, "-04:00"}, {0, "+00:00"},
+        {19800, "+05:30"},
+        {19270, "+05:21:10"},
+        {-14400, "-04:00"},
+        {0, "+00:00"},
         {-1521, "-00:25:21"},  // Dublin mean time
-        {45900, "+12:45"},    {-16200, "-04:30"},   {50400, "+14:00"},  {-59, "-00:00:59"},
+        {std::numeric_limits<int>::min(), "-596523:14:08"},
+        {45900, "+12:45"},
+        {-16200, "-04:30"},
+        {50400, "+14:00"},
+        {-59, "-00:00:59"},
     };
     for (const Case& c : kCases) {
         EXPECT_EQ(FormatUtcOffset(c.seconds), c.text) << c.seconds;
