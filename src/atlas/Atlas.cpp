@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <tuple>
+#include <unordered_map>
 
 #include "atlas/GreatCircle.h"
 #include "atlas/SearchFold.h"
@@ -31,17 +32,7 @@ Place ReadPlace(int index) {
     return place;
 }
 
-enum class NameMatch { Exact, Begins, WordBegins, None };
-
-NameMatch MatchName(std::string_view name, std::string_view typed) {
-    if (name == typed) {
-        return NameMatch::Exact;
-    }
-    if (name.starts_with(typed)) {
-        return NameMatch::Begins;
-    }
-    return BeginsAWord(name, typed) ? NameMatch::WordBegins : NameMatch::None;
-}
+enum class NameMatch { Exact, Begins, WordBegins };
 
 std::vector<std::string> FoldedParts(std::string_view typed) {
     std::vector<std::string> parts;
@@ -61,15 +52,42 @@ std::vector<std::string> FoldedParts(std::string_view typed) {
 Atlas::Atlas() {
     const int count = geonames_get_n_cities();
     entries_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    // States and countries repeat thousands of times: fold each once.
+    std::unordered_map<std::string, std::string> folded;
+    const auto foldedOnce = [&folded](const std::string& text) {
+        auto [at, added] = folded.try_emplace(text);
+        if (added) {
+            at->second = FoldForSearch(text);
+        }
+        return at->second;
+    };
     for (int index = 0; index < count; ++index) {
         Place place = ReadPlace(index);
         std::string name = FoldForSearch(place.name);
-        std::string state = FoldForSearch(place.state);
-        std::string country = FoldForSearch(place.country);
-        std::string code = FoldForSearch(place.countryCode);
+        std::string state = foldedOnce(place.state);
+        std::string country = foldedOnce(place.country);
+        std::string code = foldedOnce(place.countryCode);
         entries_.push_back({std::move(place), std::move(name), std::move(state), std::move(country),
                             std::move(code)});
     }
+    for (std::uint32_t entry = 0; entry < entries_.size(); ++entry) {
+        const std::string& name = entries_[entry].name;
+        std::size_t offset = 0;
+        while (true) {
+            wordStarts_.push_back({entry, static_cast<std::uint32_t>(offset)});
+            const std::size_t blank = name.find(' ', offset);
+            if (blank == std::string::npos) {
+                break;
+            }
+            offset = blank + 1;
+        }
+    }
+    std::sort(wordStarts_.begin(), wordStarts_.end(),
+              [this](const WordStart& a, const WordStart& b) { return TextFrom(a) < TextFrom(b); });
+}
+
+std::string_view Atlas::TextFrom(const WordStart& start) const {
+    return std::string_view(entries_[start.entry].name).substr(start.offset);
 }
 
 std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults) const {
@@ -95,18 +113,31 @@ std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults)
         std::size_t index;
     };
     std::vector<Candidate> candidates;
-    for (std::size_t index = 0; index < entries_.size(); ++index) {
-        const Entry& entry = entries_[index];
-        const NameMatch match = MatchName(entry.name, city);
-        if (match == NameMatch::None ||
-            (!stateOrCountry.empty() && !BeginsAWord(entry.state, stateOrCountry) &&
+    auto at = std::lower_bound(
+        wordStarts_.begin(), wordStarts_.end(), city,
+        [this](const WordStart& start, std::string_view text) { return TextFrom(start) < text; });
+    for (; at != wordStarts_.end() && TextFrom(*at).starts_with(city); ++at) {
+        const Entry& entry = entries_[at->entry];
+        if ((!stateOrCountry.empty() && !BeginsAWord(entry.state, stateOrCountry) &&
              !namesCountry(entry, stateOrCountry)) ||
             (!state.empty() && !BeginsAWord(entry.state, state)) ||
             (!country.empty() && !namesCountry(entry, country))) {
             continue;
         }
-        candidates.push_back({match, entry.place.population, index});
+        const NameMatch match = at->offset != 0      ? NameMatch::WordBegins
+                                : entry.name == city ? NameMatch::Exact
+                                                     : NameMatch::Begins;
+        candidates.push_back({match, entry.place.population, at->entry});
     }
+    // A name with several words that begin alike ("San Juan de San ...")
+    // counts once, at its best.
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return std::tuple(a.index, a.match) < std::tuple(b.index, b.match);
+    });
+    candidates.erase(
+        std::unique(candidates.begin(), candidates.end(),
+                    [](const Candidate& a, const Candidate& b) { return a.index == b.index; }),
+        candidates.end());
     const auto better = [](const Candidate& a, const Candidate& b) {
         return std::tuple(a.match, b.population, a.index) <
                std::tuple(b.match, a.population, b.index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,7 +39,16 @@ class Atlas {
         Place place;
         std::string name, state, country, countryCode;  // folded for search
     };
+    // Every word start of every folded name, sorted by the text from there
+    // on: a typed prefix is one binary search away.
+    struct WordStart {
+        std::uint32_t entry;
+        std::uint32_t offset;
+    };
+    std::string_view TextFrom(const WordStart& start) const;
+
     std::vector<Entry> entries_;
+    std::vector<WordStart> wordStarts_;
 };
 
 }  // namespace amsaview

@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace amsaview {
@@ -20,16 +21,15 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-}  // namespace
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
-std::string FoldForSearch(std::string_view utf8) {
-    const auto length = static_cast<gssize>(utf8.size());
-    const GText valid{g_utf8_make_valid(utf8.data(), length)};
-    // The "C" locale gives the plain letter for an accented one (ü -> u).
-    const GText ascii{g_str_to_ascii(valid.get(), "C")};
+std::string FoldAscii(std::string_view ascii) {
     std::string folded;
     bool blankPending = false;
-    for (const char* c = ascii.get(); *c != '\0'; ++c) {
+    for (const char* c = ascii.data(); c != ascii.data() + ascii.size(); ++c) {
         if (*c == '\'') {
             continue;
         }
@@ -44,6 +44,20 @@ std::string FoldForSearch(std::string_view utf8) {
         folded += AsciiLower(*c);
     }
     return folded;
+}
+
+}  // namespace
+
+std::string FoldForSearch(std::string_view utf8) {
+    // Most names are plain ASCII already; glib's transliteration is slow.
+    if (IsAscii(utf8)) {
+        return FoldAscii(utf8);
+    }
+    const auto length = static_cast<gssize>(utf8.size());
+    const GText valid{g_utf8_make_valid(utf8.data(), length)};
+    // The "C" locale gives the plain letter for an accented one (ü -> u).
+    const GText ascii{g_str_to_ascii(valid.get(), "C")};
+    return FoldAscii(ascii.get());
 }
 
 bool BeginsAWord(std::string_view text, std::string_view part) {

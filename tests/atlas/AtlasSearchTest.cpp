@@ -126,6 +126,18 @@ TEST(AtlasSearch, EveryHitMatchesAndTheBiggerComesFirstInItsKind) {
     }
 }
 
+TEST(AtlasSearch, APlaceIsListedOnceEvenWhenSeveralOfItsWordsMatch) {
+    // "San Pedro de San ..." and the like begin with "san" more than once.
+    const std::vector<Place> found = SharedAtlas().Search("san", 1000);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        for (std::size_t j = i + 1; j < found.size(); ++j) {
+            EXPECT_FALSE(found[i].latitude == found[j].latitude &&
+                         found[i].longitude == found[j].longitude && found[i].name == found[j].name)
+                << found[i].name;
+        }
+    }
+}
+
 TEST(AtlasSearch, TheFormattedPlaceFindsItselfFirst) {
     for (std::string_view typed : {"san", "kol", "madrid", "springfield", "bogota"}) {
         for (const Place& place : SharedAtlas().Search(typed, 10)) {
