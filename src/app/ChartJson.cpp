@@ -1,6 +1,7 @@
 #include "app/ChartJson.h"
 
 #include <rapidjson/prettywriter.h>
+#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
 #include <algorithm>
@@ -15,19 +16,26 @@
 namespace amsaview {
 namespace {
 
-// rapidjson's output stream over a std::string.
-struct StringSink {
-    using Ch = char;
-    std::string& text;
-    void Put(char c) { text += c; }
-    void Flush() {}
-};
+// rapidjson writes fastest into its own buffer; one per thread, reused.
+rapidjson::StringBuffer& Buffer() {
+    thread_local rapidjson::StringBuffer buffer;
+    buffer.Clear();
+    return buffer;
+}
+
+void AppendBuffer(const rapidjson::StringBuffer& buffer, std::string& out) {
+    out.append(buffer.GetString(), buffer.GetSize());
+    out += '\n';
+}
 
 bool NeedsHexEscape(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 && c != '\b' && c != '\f' && c != '\n' && c != '\r' && c != '\t';
-    });
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\r' && c != '\t' &&
+            c != '\b' && c != '\f') {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Qt writes the rarer control characters as \u00xx with small hex letters,
@@ -84,7 +92,8 @@ void Text(Writer& writer, std::string_view text) {
 
 template <typename Writer>
 void Number(Writer& writer, double value) {
-    std::string text;
+    thread_local std::string text;
+    text.clear();
     AppendJsonNumber(value, text);
     writer.RawValue(text.data(), text.size(), rapidjson::kNumberType);
 }
@@ -188,29 +197,29 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
 }  // namespace
 
 void AppendChartJson(const ChartResult& result, std::string& out) {
-    StringSink sink{out};
-    rapidjson::PrettyWriter<StringSink> writer(sink);
+    rapidjson::StringBuffer& buffer = Buffer();
+    rapidjson::PrettyWriter<rapidjson::StringBuffer> writer(buffer);
     Chart(writer, result, std::nullopt);
-    out += '\n';
+    AppendBuffer(buffer, out);
 }
 
 void AppendChartJsonLine(const ChartResult& result, long line, std::string& out) {
-    StringSink sink{out};
-    rapidjson::Writer<StringSink> writer(sink);
+    rapidjson::StringBuffer& buffer = Buffer();
+    rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
     Chart(writer, result, line);
-    out += '\n';
+    AppendBuffer(buffer, out);
 }
 
 void AppendErrorJsonLine(std::string_view message, long line, std::string& out) {
-    StringSink sink{out};
-    rapidjson::Writer<StringSink> writer(sink);
+    rapidjson::StringBuffer& buffer = Buffer();
+    rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
     writer.StartObject();
     writer.Key("error");
     Text(writer, message);
     writer.Key("line");
     writer.Int64(line);
     writer.EndObject();
-    out += '\n';
+    AppendBuffer(buffer, out);
 }
 
 }  // namespace amsaview
