@@ -1,13 +1,23 @@
 #pragma once
 
-#include <QJsonObject>
+#include <string>
+#include <string_view>
 
 #include "pipeline/ChartResult.h"
 
 namespace amsaview {
 
-// The chart as the result window shows it, keyed by the window's label
-// names, plus the numbers behind the texts under "values".
-QJsonObject ChartToJson(const ChartResult& result);
+// The chart as the result window shows it, keyed by the window's label names,
+// plus the numbers behind the texts under "values"; keys in alphabetical order
+// and numbers as Qt's JSON writer has always printed them.
+
+// The single-birth mode's output: indented by four blanks, ending with a newline.
+void AppendChartJson(const ChartResult& result, std::string& out);
+
+// One batch row: the same object on one line, with its input line number.
+void AppendChartJsonLine(const ChartResult& result, long line, std::string& out);
+
+// A batch row that could not be charted: {"error":"...","line":N}.
+void AppendErrorJsonLine(std::string_view message, long line, std::string& out);
 
 }  // namespace amsaview

@@ -1,9 +1,8 @@
 #include "app/ChartOptions.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
-
-#include "model/TimeZoneTable.h"
+#include <QFile>
+#include <thread>
 
 namespace amsaview {
 namespace {
@@ -14,7 +13,7 @@ struct Option {
     const char* valueName;  // nullptr for a flag
 };
 
-constexpr Option kOptions[] = {
+constexpr Option kBirthOptions[] = {
     {"name", "Name of the person (required).", "TEXT"},
     {"date", "Local date of birth.", "YYYY-MM-DD"},
     {"time", "Local clock time of birth; seconds are accepted and ignored.", "HH:MM[:SS]"},
@@ -27,140 +26,92 @@ constexpr Option kOptions[] = {
     {"country", "Country, shown only.", "TEXT"},
 };
 
-constexpr const char* kRequired[] = {"name", "date", "time", "lon", "lat"};
+constexpr Option kBatchOptions[] = {
+    {"batch", "Chart every birth of FILE (- for standard input), one JSON line each.", "FILE"},
+    {"format", "csv or jsonl; by default .jsonl and .ndjson files are JSON Lines, others CSV.",
+     "FORMAT"},
+    {"jobs", "Charts computed at once; by default one per processor core.", "N"},
+};
 
-QString Malformed(const char* option, const char* expected) {
-    return QStringLiteral("--%1 must be %2").arg(QLatin1String(option), QLatin1String(expected));
-}
+constexpr unsigned kMostJobs = 256;
 
-// The form filters the name as it is typed: letters and blanks only, in capitals.
-std::variant<std::string, QString> FilteredName(const QString& name) {
-    QString capitals;
-    for (const QChar c : name) {
-        if (c != u' ' && !(c >= u'A' && c <= u'Z') && !(c >= u'a' && c <= u'z')) {
-            return QStringLiteral("Please Enter only Letters");
-        }
-        capitals += c.toUpper();
-    }
-    return capitals.toStdString();
-}
-
-std::optional<QString> ParseDate(const QString& text, FormInput& form) {
-    static const QRegularExpression kDate(QStringLiteral(R"(^(\d{4})-(\d{2})-(\d{2})$)"));
-    const auto match = kDate.match(text);
-    const int month = match.captured(2).toInt();
-    const int day = match.captured(3).toInt();
-    if (!match.hasMatch() || month < 1 || month > 12 || day < 1 || day > 31) {
-        return Malformed("date", "a date YYYY-MM-DD");
-    }
-    const int year = match.captured(1).toInt();
-    if (year < kFirstYear || year > kLastYear) {
-        return QStringLiteral("--date must have a year from %1 to %2")
-            .arg(kFirstYear)
-            .arg(kLastYear);
-    }
-    form.monthRow = month - 1;
-    form.dayRow = day - 1;
-    form.yearRow = year - kFirstYear;
-    return std::nullopt;
-}
-
-std::optional<QString> ParseTime(const QString& text, FormInput& form) {
-    static const QRegularExpression kTime(QStringLiteral(R"(^(\d{1,2}):(\d{2})(?::(\d{2}))?$)"));
-    const auto match = kTime.match(text);
-    const int hour = match.captured(1).toInt();
-    const int minute = match.captured(2).toInt();
-    const int second = match.captured(3).toInt();
-    if (!match.hasMatch() || hour > 23 || minute > 59 || second > 59) {
-        return Malformed("time", "a time HH:MM or HH:MM:SS");
-    }
-    form.hourRow = hour;
-    form.minuteRow = minute;
-    form.secondRow = second;
-    return std::nullopt;
-}
-
-// Degrees and minutes stay texts: the form's own checks judge their ranges.
-std::optional<QString> ParseCoordinate(const QString& text, const char* option, QChar positive,
-                                       QChar negative, std::string& degrees, std::string& minutes,
-                                       bool& isNegative) {
-    const QRegularExpression pattern(
-        QStringLiteral(R"(^(\d+)([%1%2])(\d+)$)").arg(positive).arg(negative));
-    const auto match = pattern.match(text);
-    if (!match.hasMatch()) {
-        return QStringLiteral("--%1 must be degrees, %2 or %3, then minutes")
-            .arg(QLatin1String(option))
-            .arg(positive)
-            .arg(negative);
-    }
-    degrees = match.captured(1).toStdString();
-    minutes = match.captured(3).toStdString();
-    isNegative = match.captured(2) == negative;
-    return std::nullopt;
-}
-
-}  // namespace
-
-std::variant<FormInput, QString> ParseChartOptions(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Computes one birth chart and prints it as JSON."));
-    for (const Option& option : kOptions) {
+void AddOptions(QCommandLineParser& parser, const auto& options) {
+    for (const Option& option : options) {
         parser.addOption(option.valueName ? QCommandLineOption(QLatin1String(option.name),
                                                                QLatin1String(option.description),
                                                                QLatin1String(option.valueName))
                                           : QCommandLineOption(QLatin1String(option.name),
                                                                QLatin1String(option.description)));
     }
+}
+
+std::variant<BirthFields, BatchSettings, QString> Batch(const QCommandLineParser& parser) {
+    for (const Option& option : kBirthOptions) {
+        if (parser.isSet(QLatin1String(option.name))) {
+            return QStringLiteral("--%1 cannot be used with --batch: the births come from the file")
+                .arg(QLatin1String(option.name));
+        }
+    }
+    BatchSettings settings;
+    const QString path = parser.value(QStringLiteral("batch"));
+    settings.path = QFile::encodeName(path).toStdString();
+    const QString format =
+        parser.isSet(QStringLiteral("format")) ? parser.value(QStringLiteral("format"))
+        : path.endsWith(QLatin1String(".jsonl")) || path.endsWith(QLatin1String(".ndjson"))
+            ? QStringLiteral("jsonl")
+            : QStringLiteral("csv");
+    if (format == QLatin1String("jsonl")) {
+        settings.format = BatchFormat::JsonLines;
+    } else if (format != QLatin1String("csv")) {
+        return QStringLiteral("--format must be csv or jsonl");
+    }
+    settings.jobs = std::max(1U, std::thread::hardware_concurrency());
+    if (parser.isSet(QStringLiteral("jobs"))) {
+        const QString jobs = parser.value(QStringLiteral("jobs"));
+        bool isNumber = false;
+        const uint count = jobs.toUInt(&isNumber);
+        const bool digitsOnly =
+            std::all_of(jobs.begin(), jobs.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!isNumber || !digitsOnly || count < 1 || count > kMostJobs) {
+            return QStringLiteral("--jobs must be a number from 1 to %1").arg(kMostJobs);
+        }
+        settings.jobs = count;
+    }
+    return settings;
+}
+
+}  // namespace
+
+std::variant<BirthFields, BatchSettings, QString> ParseChartOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Computes one birth chart and prints it as JSON, or one chart per line "
+                       "for a file of births."));
+    AddOptions(parser, kBirthOptions);
+    AddOptions(parser, kBatchOptions);
     if (!parser.parse(arguments)) {
         return parser.errorText();
     }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
     }
-    for (const char* required : kRequired) {
-        if (!parser.isSet(QLatin1String(required))) {
-            return QStringLiteral("Missing option --%1").arg(QLatin1String(required));
+    if (parser.isSet(QStringLiteral("batch"))) {
+        return Batch(parser);
+    }
+    for (const char* batchOnly : {"format", "jobs"}) {
+        if (parser.isSet(QLatin1String(batchOnly))) {
+            return QStringLiteral("--%1 needs --batch").arg(QLatin1String(batchOnly));
         }
     }
-
-    FormInput form;
-    const auto name = FilteredName(parser.value(QStringLiteral("name")));
-    if (const auto* error = std::get_if<QString>(&name)) {
-        return *error;
-    }
-    form.name = std::get<std::string>(name);
-    bool west = false;
-    std::optional<QString> error = ParseDate(parser.value(QStringLiteral("date")), form);
-    if (!error) {
-        error = ParseTime(parser.value(QStringLiteral("time")), form);
-    }
-    if (!error) {
-        error = ParseCoordinate(parser.value(QStringLiteral("lon")), "lon", u'E', u'W',
-                                form.lonDegrees, form.lonMinutes, west);
-    }
-    if (!error) {
-        error = ParseCoordinate(parser.value(QStringLiteral("lat")), "lat", u'N', u'S',
-                                form.latDegrees, form.latMinutes, form.south);
-    }
-    if (error) {
-        return *error;
-    }
-    form.east = !west;
-
-    if (parser.isSet(QStringLiteral("zone"))) {
-        bool isNumber = false;
-        const int row = parser.value(QStringLiteral("zone")).toInt(&isNumber);
-        if (!isNumber || row < 0 || row >= kTimeZoneCount) {
-            return QStringLiteral("--zone must be a row from 0 to %1").arg(kTimeZoneCount - 1);
+    BirthFields fields;
+    for (const Option& option : kBirthOptions) {
+        const QString name = QLatin1String(option.name);
+        if (parser.isSet(name)) {
+            fields[*BirthFieldNamed(option.name)] =
+                option.valueName ? parser.value(name).toStdString() : std::string("1");
         }
-        form.zoneRow = row;
     }
-    form.dst = parser.isSet(QStringLiteral("dst"));
-    form.city = parser.value(QStringLiteral("city")).toStdString();
-    form.state = parser.value(QStringLiteral("state")).toStdString();
-    form.country = parser.value(QStringLiteral("country")).toStdString();
-    return form;
+    return fields;
 }
 
 }  // namespace amsaview

@@ -1,25 +1,169 @@
 // amsaview-chart: computes one birth chart without a window and prints it as
-// one JSON object. Bad input gets one line on standard error and status 2.
-#include <QCoreApplication>
-#include <QJsonDocument>
-#include <cstdio>
+// one JSON object, or charts a file of births, one JSON line each. Bad input
+// gets one line on standard error and status 2; lost output, status 1.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "app/BatchRun.h"
 #include "app/ChartJson.h"
 #include "app/ChartOptions.h"
+#include "app/ParseBirth.h"
 #include "pipeline/ComputeChart.h"
 
 namespace {
 
+constexpr int kLostOutput = 1;
 constexpr int kBadInput = 2;
+constexpr int kSomeRowsFailed = 3;
+
+// Echoed text may hold line breaks or other control characters; escaped,
+// every message stays one line.
+QString OneLine(const QString& message) {
+    QString line;
+    for (const QChar c : message) {
+        const char16_t u = c.unicode();
+        if (u == u'\n') {
+            line += QLatin1String("\\n");
+        } else if (u == u'\r') {
+            line += QLatin1String("\\r");
+        } else if (u == u'\t') {
+            line += QLatin1String("\\t");
+        } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029) {
+            line += QStringLiteral("\\u%1").arg(static_cast<uint>(u), 4, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+void Report(const QString& message) {
+    std::fprintf(stderr, "amsaview-chart: %s\n", OneLine(message).toLocal8Bit().constData());
+}
 
 int Fail(const QString& message) {
-    std::fprintf(stderr, "amsaview-chart: %s\n", message.toLocal8Bit().constData());
+    Report(message);
     return kBadInput;
+}
+
+int LostOutput(const char* reason) {
+    Report(
+        QStringLiteral("the output could not be written: %1").arg(QString::fromLocal8Bit(reason)));
+    return kLostOutput;
+}
+
+int ChartOne(const amsaview::BirthFields& fields) {
+    const auto form = amsaview::ParseBirth(fields);
+    if (const auto* error = std::get_if<std::string>(&form)) {
+        return Fail(QString::fromStdString(*error));
+    }
+    amsaview::ChartResult result;
+    if (const auto failure = amsaview::ComputeChart(std::get<amsaview::FormInput>(form), result)) {
+        return Fail(QString::fromStdString(failure->message));
+    }
+    std::string json;
+    amsaview::AppendChartJson(result, json);
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
+        return LostOutput(std::strerror(errno));
+    }
+    return 0;
+}
+
+// Rows done, rate and time left on one line rewritten in place, a few times a
+// second, when standard error is a terminal.
+class ProgressLine {
+  public:
+    explicit ProgressLine(long long inputSize)
+        : shown_(isatty(STDERR_FILENO) == 1), inputSize_(inputSize) {}
+
+    void Update(long rows, long long bytesRead) {
+        const auto now = Clock::now();
+        if (!shown_ || now - lastShown_ < std::chrono::milliseconds(250)) {
+            return;
+        }
+        lastShown_ = now;
+        const double seconds = Seconds();
+        std::fprintf(stderr, "\ramsaview-chart: %ld rows, %.0f charts/s", rows,
+                     static_cast<double>(rows) / seconds);
+        if (inputSize_ > 0 && bytesRead > 0) {
+            const double left = seconds * static_cast<double>(inputSize_ - bytesRead) /
+                                static_cast<double>(bytesRead);
+            std::fprintf(stderr, ", about %.0f s left", std::max(0.0, left));
+        }
+        std::fputs("\033[K", stderr);
+    }
+
+    void Clear() const {
+        if (shown_) {
+            std::fputs("\r\033[K", stderr);
+        }
+    }
+
+    double Seconds() const { return std::chrono::duration<double>(Clock::now() - start_).count(); }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    bool shown_;
+    long long inputSize_;  // 0 when unknown, as for a pipe
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point lastShown_ = start_;
+};
+
+int ChartMany(const amsaview::BatchSettings& settings) {
+    const bool fromStdin = settings.path == "-";
+    std::FILE* input = fromStdin ? stdin : std::fopen(settings.path.c_str(), "rb");
+    const QString inputName =
+        fromStdin ? QStringLiteral("standard input") : QFile::decodeName(settings.path.c_str());
+    if (!input) {
+        return Fail(QStringLiteral("cannot open %1: %2")
+                        .arg(inputName, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    struct stat status {};
+    const long long inputSize =
+        fstat(fileno(input), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
+    ProgressLine progress(inputSize);
+    const auto reader = amsaview::OpenBirthReader(input, settings.format);
+    amsaview::BatchOutcome outcome;
+    if (reader->inputError().empty()) {
+        outcome = amsaview::RunBatch(
+            *reader, stdout, settings.jobs,
+            [&progress](long rows, long long bytesRead) { progress.Update(rows, bytesRead); });
+    } else {
+        outcome.inputError = reader->inputError();
+    }
+    if (!fromStdin) {
+        std::fclose(input);
+    }
+    progress.Clear();
+    std::fprintf(stderr, "amsaview-chart: %ld rows, %ld charted, %ld failed, %.2f s\n",
+                 outcome.rows, outcome.charted, outcome.failed, progress.Seconds());
+    if (!outcome.outputError.empty()) {
+        return LostOutput(outcome.outputError.c_str());
+    }
+    if (!outcome.inputError.empty()) {
+        return Fail(
+            QStringLiteral("%1: %2").arg(inputName, QString::fromStdString(outcome.inputError)));
+    }
+    return outcome.failed > 0 ? kSomeRowsFailed : 0;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A closed standard output would hand its number to the next file opened;
+    // hold it with a read-only descriptor so that writing fails and says so.
+    if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+        static_cast<void>(open("/dev/null", O_RDONLY));
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("amsaview-chart"));
 
@@ -27,13 +171,8 @@ int main(int argc, char* argv[]) {
     if (const auto* error = std::get_if<QString>(&parsed)) {
         return Fail(*error);
     }
-    amsaview::ChartResult result;
-    if (const auto failure =
-            amsaview::ComputeChart(std::get<amsaview::FormInput>(parsed), result)) {
-        return Fail(QString::fromStdString(failure->message));
+    if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
+        return ChartMany(*batch);
     }
-    const QByteArray json =
-        QJsonDocument(amsaview::ChartToJson(result)).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
-    return 0;
+    return ChartOne(std::get<amsaview::BirthFields>(parsed));
 }

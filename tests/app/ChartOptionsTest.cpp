@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "app/ChartOptions.h"
+#include "app/ParseBirth.h"
 
 namespace amsaview {
 namespace {
 
-std::variant<FormInput, QString> Parse(QStringList arguments) {
+// The command line through the same path the tool takes: options, then fields.
+std::variant<FormInput, std::string> Parse(QStringList arguments) {
     arguments.prepend(QStringLiteral("amsaview-chart"));
-    return ParseChartOptions(arguments);
+    const auto parsed = ParseChartOptions(arguments);
+    if (const auto* error = std::get_if<QString>(&parsed)) {
+        return error->toStdString();
+    }
+    return ParseBirth(std::get<BirthFields>(parsed));
 }
 
 QStringList Complete() {
@@ -17,8 +23,7 @@ QStringList Complete() {
 
 TEST(ParseChartOptions, FillsTheFormAsTheWindowWould) {
     const auto parsed = Parse(Complete());
-    ASSERT_TRUE(std::holds_alternative<FormInput>(parsed))
-        << std::get<QString>(parsed).toStdString();
+    ASSERT_TRUE(std::holds_alternative<FormInput>(parsed)) << std::get<std::string>(parsed);
     const FormInput& form = std::get<FormInput>(parsed);
     EXPECT_EQ(form.name, "RAM KUMAR");  // the name box types capitals
     EXPECT_EQ(form.yearRow, 1975 - kFirstYear);
@@ -61,21 +66,34 @@ TEST(ParseChartOptions, RefusesWhatTheFormCouldNotHold) {
         {"--name", nullptr, "Missing option --name"},
         {"--date", nullptr, "Missing option --date"},
         {"--name", "R2D2", "Please Enter only Letters"},
+        {"--name", "J\xC3\xA9r\xC3\xB4me", "Please Enter only Letters"},
         {"--date", "2000-1-01", "--date must be"},
         {"--date", "2000-13-01", "--date must be"},
         {"--date", "2000-02-32", "--date must be"},
+        {"--date", "2000-01-01\n", "--date must be"},  // a pattern's $ lets this through
+        {"--date", " 2000-01-01", "--date must be"},
         {"--date", "1900-12-31", "--date must have a year from 1901 to 2050"},
         {"--date", "2051-01-01", "--date must have a year from 1901 to 2050"},
         {"--time", "24:00", "--time must be"},
         {"--time", "12:60", "--time must be"},
+        {"--time", "12:00:60", "--time must be"},
+        {"--time", "12:00:", "--time must be"},
+        {"--time", "12:00\n", "--time must be"},
+        {"--time", "123:00", "--time must be"},
         {"--time", "noon", "--time must be"},
-        {"--lon", "77N12", "--lon must be"},
+        {"--lon", "77N12", "--lon must be degrees, E or W, then minutes"},
         {"--lon", "-77E12", "--lon must be"},
-        {"--lat", "28E36", "--lat must be"},
+        {"--lon", "77E12\n", "--lon must be"},
+        {"--lon", "77E", "--lon must be"},
+        {"--lat", "28E36", "--lat must be degrees, N or S, then minutes"},
         {"--zone", "71", "--zone must be a row from 0 to 70"},
         {"--zone", "-1", "--zone must be a row from 0 to 70"},
         {"--zone", "GMT", "--zone must be a row from 0 to 70"},
+        {"--zone", "34\n", "--zone must be a row from 0 to 70"},
+        {"--zone", "+34", "--zone must be a row from 0 to 70"},
+        {"--zone", "99999999999999999999", "--zone must be a row from 0 to 70"},
         {"--colour", "red", "Unknown option"},
+        {"--format", "csv", "--format needs --batch"},
     };
     for (const Case& c : kCases) {
         QStringList arguments = Complete();
@@ -84,19 +102,97 @@ TEST(ParseChartOptions, RefusesWhatTheFormCouldNotHold) {
             arguments.remove(at, 2);
         }
         if (c.value) {
-            arguments << QLatin1String(c.option) << QLatin1String(c.value);
+            arguments << QLatin1String(c.option) << QString::fromUtf8(c.value);
         }
         const auto parsed = Parse(arguments);
-        ASSERT_TRUE(std::holds_alternative<QString>(parsed)) << c.option << " " << c.value;
-        EXPECT_TRUE(std::get<QString>(parsed).startsWith(QLatin1String(c.expectedStart)))
-            << std::get<QString>(parsed).toStdString();
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.option << " " << c.value;
+        EXPECT_TRUE(std::get<std::string>(parsed).starts_with(c.expectedStart))
+            << c.option << " " << c.value << ": " << std::get<std::string>(parsed);
     }
+}
+
+TEST(ParseChartOptions, AcceptsLeadingZerosAndSecondsAsTheFormerPatternsDid) {
+    QStringList arguments = Complete();
+    arguments << "--zone"
+              << "007"
+              << "--time"
+              << "9:05";
+    const auto parsed = Parse(arguments);
+    ASSERT_TRUE(std::holds_alternative<FormInput>(parsed)) << std::get<std::string>(parsed);
+    EXPECT_EQ(std::get<FormInput>(parsed).zoneRow, 7);
+    EXPECT_EQ(std::get<FormInput>(parsed).hourRow, 9);
+    EXPECT_EQ(std::get<FormInput>(parsed).secondRow, 0);
 }
 
 TEST(ParseChartOptions, RejectsStrayArguments) {
     QStringList arguments = Complete();
     arguments << "extra";
-    EXPECT_TRUE(std::holds_alternative<QString>(Parse(arguments)));
+    EXPECT_TRUE(std::holds_alternative<std::string>(Parse(arguments)));
+}
+
+TEST(ParseBirth, ReadsTheDaylightColumnInWords) {
+    struct Case {
+        const char* value;
+        bool dst;
+    };
+    constexpr Case kCases[] = {{"1", true},  {"true", true},   {"yes", true},
+                               {"0", false}, {"false", false}, {"no", false}};
+    BirthFields fields;
+    fields[BirthField::Name] = "A";
+    fields[BirthField::Date] = "2000-01-01";
+    fields[BirthField::Time] = "12:00";
+    fields[BirthField::Lon] = "0E00";
+    fields[BirthField::Lat] = "0N00";
+    for (const Case& c : kCases) {
+        fields[BirthField::Dst] = c.value;
+        const auto parsed = ParseBirth(fields);
+        ASSERT_TRUE(std::holds_alternative<FormInput>(parsed)) << c.value;
+        EXPECT_EQ(std::get<FormInput>(parsed).dst, c.dst) << c.value;
+    }
+    fields[BirthField::Dst] = "maybe";
+    const auto parsed = ParseBirth(fields);
+    ASSERT_TRUE(std::holds_alternative<std::string>(parsed));
+    EXPECT_EQ(std::get<std::string>(parsed), "--dst must be 1, true or yes, or 0, false or no");
+}
+
+TEST(ParseChartOptions, BatchSettings) {
+    struct Case {
+        QStringList arguments;
+        BatchFormat format;
+        unsigned jobs;  // 0: the number of cores
+    };
+    const Case kCases[] = {
+        {{"--batch", "births.csv"}, BatchFormat::Csv, 0},
+        {{"--batch", "births.jsonl", "--jobs", "3"}, BatchFormat::JsonLines, 3},
+        {{"--batch", "births.ndjson"}, BatchFormat::JsonLines, 0},
+        {{"--batch", "-"}, BatchFormat::Csv, 0},
+        {{"--batch", "-", "--format", "jsonl"}, BatchFormat::JsonLines, 0},
+        {{"--batch", "births.jsonl", "--format", "csv"}, BatchFormat::Csv, 0},
+    };
+    for (const Case& c : kCases) {
+        const auto parsed = ParseChartOptions(QStringList{"amsaview-chart"} + c.arguments);
+        const auto* settings = std::get_if<BatchSettings>(&parsed);
+        ASSERT_NE(settings, nullptr) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(settings->path, c.arguments[1].toStdString());
+        EXPECT_EQ(settings->format, c.format) << c.arguments.join(' ').toStdString();
+        EXPECT_GE(settings->jobs, 1U);
+        if (c.jobs > 0) {
+            EXPECT_EQ(settings->jobs, c.jobs);
+        }
+    }
+    const std::pair<QStringList, const char*> kRefused[] = {
+        {{"--batch", "b.csv", "--name", "A"}, "--name cannot be used with --batch"},
+        {{"--batch", "b.csv", "--format", "xml"}, "--format must be csv or jsonl"},
+        {{"--batch", "b.csv", "--jobs", "0"}, "--jobs must be a number from 1 to 256"},
+        {{"--batch", "b.csv", "--jobs", "2\n"}, "--jobs must be a number from 1 to 256"},
+        {{"--jobs", "2"}, "--jobs needs --batch"},
+    };
+    for (const auto& [arguments, message] : kRefused) {
+        const auto parsed = ParseChartOptions(QStringList{"amsaview-chart"} + arguments);
+        ASSERT_TRUE(std::holds_alternative<QString>(parsed)) << message;
+        EXPECT_TRUE(std::get<QString>(parsed).startsWith(QLatin1String(message)))
+            << std::get<QString>(parsed).toStdString();
+    }
 }
 
 }  // namespace

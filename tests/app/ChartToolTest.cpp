@@ -7,21 +7,19 @@
 
 #include "astro/Planets.h"
 #include "support/FarFromJ2000.h"
+#include "support/RunChartTool.h"
 
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
+using amsaview::testing::RunChartTool;
+using amsaview::testing::ToolRun;
 
 ToolRun RunTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(AMSAVIEW_CHART_TOOL), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunChartTool(arguments);
 }
+
+const QStringList kExample = {"--name", "A",     "--date", "2000-01-01", "--time", "12:00",
+                              "--lon",  "77E12", "--lat",  "28N36",      "--zone", "34"};
 
 TEST(ChartTool, PrintsTheWholeChartAsJson) {
     const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "2000-01-01", "--time", "12:00",
@@ -105,6 +103,43 @@ TEST(ChartTool, BadInputGivesOneLineAndStatusTwo) {
         EXPECT_TRUE(run.out.isEmpty()) << c.message;
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+}
+
+// A full disk or a closed standard output loses the chart: that is no success.
+TEST(ChartTool, LostOutputGivesStatusOne) {
+    const ToolRun full = RunChartTool(kExample, {}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err.count('\n'), 1) << full.err.toStdString();
+    EXPECT_TRUE(full.err.contains("the output could not be written")) << full.err.toStdString();
+
+    QProcess closed;
+    closed.start(QStringLiteral("/bin/sh"),
+                 QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" >&-"),
+                             QStringLiteral(AMSAVIEW_CHART_TOOL)} +
+                     kExample);
+    ASSERT_TRUE(closed.waitForFinished(30000));
+    EXPECT_EQ(closed.exitCode(), 1);
+    const QByteArray err = closed.readAllStandardError();
+    EXPECT_TRUE(err.contains("the output could not be written")) << err.toStdString();
+}
+
+TEST(ChartTool, EchoedTextStaysOnOneLine) {
+    struct Case {
+        QStringList arguments;
+        const char* shown;
+    };
+    const Case kCases[] = {
+        {{"--col\nour"}, "Unknown option 'col\\nour'."},
+        {kExample + QStringList{"stray\r\ttext\x01"},
+         "Unexpected argument: stray\\r\\ttext\\u0001"},
+        {kExample + QStringList{"--city", "x", "--bogus\u2028"}, "Unknown option 'bogus\\u2028'."},
+    };
+    for (const Case& c : kCases) {
+        const ToolRun run = RunTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.shown;
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_EQ(run.err, QByteArray("amsaview-chart: ") + c.shown + "\n");
     }
 }
 

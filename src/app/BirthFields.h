@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace amsaview {
+
+// The details of one birth as named texts, before any check: the options of
+// the single-birth mode and the columns or keys of a batch row alike.
+enum class BirthField { Name, Date, Time, Lon, Lat, Zone, Dst, City, State, Country };
+
+inline constexpr std::array<std::string_view, 10> kBirthFieldNames = {
+    "name", "date", "time", "lon", "lat", "zone", "dst", "city", "state", "country"};
+
+std::optional<BirthField> BirthFieldNamed(std::string_view name);
+
+// A field left out is empty; texts are UTF-8.
+struct BirthFields {
+    std::array<std::optional<std::string>, kBirthFieldNames.size()> values;
+
+    const std::optional<std::string>& operator[](BirthField field) const {
+        return values[static_cast<std::size_t>(field)];
+    }
+    std::optional<std::string>& operator[](BirthField field) {
+        return values[static_cast<std::size_t>(field)];
+    }
+};
+
+}  // namespace amsaview
