@@ -31,6 +31,15 @@ QString FreeName(const QString& base) {
 
 }  // namespace
 
+bool LacksDatabaseHeader(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0) {
+        return false;
+    }
+    static const QByteArray kHeader("SQLite format 3\0", 16);
+    return file.read(kHeader.size()) != kHeader;
+}
+
 RegisterResult<QString> MoveAside(const QString& path, const QDate& date) {
     const QString aside = FreeName(path + QStringLiteral(".damaged-") + date.toString(Qt::ISODate));
     QFile file(path);

@@ -37,13 +37,17 @@ Attempt Failed(const QSqlError& error) {
             SqlMessage(error)};
 }
 
-std::optional<QString> FirstProblem(QSqlDatabase& database) {
+// The first fault SQLite's own check finds in the file's pages, if any.
+std::optional<Attempt> CheckPages(QSqlDatabase& database) {
     QSqlQuery check(database);
     if (!check.exec(QStringLiteral("PRAGMA integrity_check(1)")) || !check.next()) {
-        return SqlMessage(check.lastError());
+        return Failed(check.lastError());
     }
     const QString verdict = check.value(0).toString();
-    return verdict == QLatin1String("ok") ? std::nullopt : std::optional(verdict);
+    if (verdict == QLatin1String("ok")) {
+        return std::nullopt;
+    }
+    return Attempt{Attempt::Outcome::Damaged, verdict};
 }
 
 // Opens, checks, upgrades and proves the file writable; the connection stays
@@ -55,14 +59,9 @@ Attempt AttemptOpen(const QString& connection, const QString& path) {
     if (!database.open()) {
         return Failed(database.lastError());
     }
-    // A committed save survives a crash of the program and a power cut alike.
-    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
-        if (auto error = Execute(database, QLatin1String(pragma))) {
-            return Failed(*error);
-        }
-    }
-    if (auto problem = FirstProblem(database)) {
-        return {Attempt::Outcome::Damaged, *problem};
+    // Nothing is written before the file is known sound and not too new.
+    if (auto fault = CheckPages(database)) {
+        return *fault;
     }
     const auto version = RegisterVersion(database);
     if (!version) {
@@ -74,6 +73,12 @@ Attempt AttemptOpen(const QString& connection, const QString& path) {
                                "to %2)")
                     .arg(version.value())
                     .arg(kRegisterVersion)};
+    }
+    // A committed save survives a crash of the program and a power cut alike.
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        if (auto error = Execute(database, QLatin1String(pragma))) {
+            return Failed(*error);
+        }
     }
     if (const auto migrated = MigrateRegister(database); !migrated) {
         return {Attempt::Outcome::Failed, migrated.error()};
@@ -161,7 +166,9 @@ RegisterResult<OpenReport> Register::open(const QString& path) {
 
     OpenReport report;
     QString connection = NewConnectionName();
-    Attempt attempt = AttemptOpen(connection, absolute);
+    Attempt attempt = LacksDatabaseHeader(absolute)
+                          ? Attempt{Attempt::Outcome::Damaged, QStringLiteral("not a database")}
+                          : AttemptOpen(connection, absolute);
     if (attempt.outcome == Attempt::Outcome::Damaged) {
         CloseConnection(connection);
         const auto aside = MoveAside(absolute, utcNow_().date());
