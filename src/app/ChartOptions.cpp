@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <span>
 
 #include "input/TimeZoneTable.h"
+#include "register/BirthFile.h"
 
 namespace amsaview {
 namespace {
@@ -25,6 +27,11 @@ constexpr Option kOptions[] = {
     {"city", "City, shown only.", "TEXT"},
     {"state", "State, shown only.", "TEXT"},
     {"country", "Country, shown only.", "TEXT"},
+};
+
+constexpr Option kBirthFileOptions[] = {
+    {"birth", "Take the birth from a birth file (.amsaview.json) instead.", "FILE"},
+    {"index", "Which birth of the file, counted from 1 (the first when left out).", "N"},
 };
 
 constexpr const char* kRequired[] = {"name", "date", "time", "lon", "lat"};
@@ -99,24 +106,61 @@ std::optional<QString> ParseCoordinate(const QString& text, const char* option, 
     return std::nullopt;
 }
 
+// The form a birth file kept; the file stands for every option of the form.
+std::variant<FormInput, QString> FormFromBirthFile(const QCommandLineParser& parser) {
+    for (const Option& option : kOptions) {
+        if (parser.isSet(QLatin1String(option.name))) {
+            return QStringLiteral("--birth cannot be combined with --%1")
+                .arg(QLatin1String(option.name));
+        }
+    }
+    const auto births = ReadBirthFile(parser.value(QStringLiteral("birth")));
+    if (!births) {
+        return births.error();
+    }
+    const qsizetype count = static_cast<qsizetype>(births.value().size());
+    if (count == 0) {
+        return QStringLiteral("%1 holds no births").arg(parser.value(QStringLiteral("birth")));
+    }
+    qsizetype index = 1;
+    if (parser.isSet(QStringLiteral("index"))) {
+        bool isNumber = false;
+        index = parser.value(QStringLiteral("index")).toLongLong(&isNumber);
+        if (!isNumber || index < 1 || index > count) {
+            return QStringLiteral("--index must be a number from 1 to %1").arg(count);
+        }
+    }
+    return births.value()[static_cast<std::size_t>(index - 1)].form;
+}
+
 }  // namespace
 
 std::variant<FormInput, QString> ParseChartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Computes one birth chart and prints it as JSON."));
-    for (const Option& option : kOptions) {
-        parser.addOption(option.valueName ? QCommandLineOption(QLatin1String(option.name),
-                                                               QLatin1String(option.description),
-                                                               QLatin1String(option.valueName))
-                                          : QCommandLineOption(QLatin1String(option.name),
-                                                               QLatin1String(option.description)));
+    for (const auto& options :
+         {std::span<const Option>(kOptions), std::span<const Option>(kBirthFileOptions)}) {
+        for (const Option& option : options) {
+            parser.addOption(option.valueName
+                                 ? QCommandLineOption(QLatin1String(option.name),
+                                                      QLatin1String(option.description),
+                                                      QLatin1String(option.valueName))
+                                 : QCommandLineOption(QLatin1String(option.name),
+                                                      QLatin1String(option.description)));
+        }
     }
     if (!parser.parse(arguments)) {
         return parser.errorText();
     }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+    }
+    if (parser.isSet(QStringLiteral("birth"))) {
+        return FormFromBirthFile(parser);
+    }
+    if (parser.isSet(QStringLiteral("index"))) {
+        return QStringLiteral("--index needs --birth");
     }
     for (const char* required : kRequired) {
         if (!parser.isSet(QLatin1String(required))) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "app/ChartOptions.h"
+#include "register/BirthFile.h"
 
 namespace amsaview {
 namespace {
@@ -97,6 +100,57 @@ TEST(ParseChartOptions, RejectsStrayArguments) {
     QStringList arguments = Complete();
     arguments << "extra";
     EXPECT_TRUE(std::holds_alternative<QString>(Parse(arguments)));
+}
+
+// A birth file of two births; the second is SITA DEVI, 1980.
+class BirthFileOptions : public testing::Test {
+  protected:
+    void SetUp() override {
+        SavedBirth ram;
+        ram.form.name = "RAM KUMAR";
+        SavedBirth sita;
+        sita.form.name = "SITA DEVI";
+        sita.form.yearRow = 1980 - kFirstYear;
+        sita.form.zoneRow = std::nullopt;
+        ASSERT_TRUE(WriteBirthFile(file(), {ram, sita}));
+    }
+    QString file() const { return folder_.filePath(QStringLiteral("two.amsaview.json")); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(BirthFileOptions, TakesTheBirthNamedByItsIndex) {
+    const auto first = Parse({"--birth", file()});
+    ASSERT_TRUE(std::holds_alternative<FormInput>(first)) << std::get<QString>(first).toStdString();
+    EXPECT_EQ(std::get<FormInput>(first).name, "RAM KUMAR");
+
+    const auto second = Parse({"--birth", file(), "--index", "2"});
+    ASSERT_TRUE(std::holds_alternative<FormInput>(second));
+    EXPECT_EQ(std::get<FormInput>(second).name, "SITA DEVI");
+    EXPECT_EQ(std::get<FormInput>(second).yearRow, 79);
+    EXPECT_FALSE(std::get<FormInput>(second).zoneRow.has_value());
+}
+
+TEST_F(BirthFileOptions, RefusesWhatDoesNotNameOneBirth) {
+    const QString missing = folder_.filePath(QStringLiteral("missing.amsaview.json"));
+    const struct {
+        QStringList arguments;
+        QString message;
+    } kCases[] = {
+        {{"--birth", file(), "--index", "0"}, "--index must be a number from 1 to 2"},
+        {{"--birth", file(), "--index", "3"}, "--index must be a number from 1 to 2"},
+        {{"--birth", file(), "--index", "two"}, "--index must be a number from 1 to 2"},
+        {{"--index", "1", "--name", "A"}, "--index needs --birth"},
+        {{"--birth", file(), "--name", "A"}, "--birth cannot be combined with --name"},
+        {{"--birth", file(), "--dst"}, "--birth cannot be combined with --dst"},
+        {{"--birth", missing}, missing + " cannot be read: "},
+    };
+    for (const auto& c : kCases) {
+        const auto parsed = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<QString>(parsed)) << c.message.toStdString();
+        EXPECT_TRUE(std::get<QString>(parsed).startsWith(c.message))
+            << std::get<QString>(parsed).toStdString();
+    }
 }
 
 }  // namespace
