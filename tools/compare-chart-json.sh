@@ -8,7 +8,8 @@ RANDOM=${4:-16}
 places=("" "Pune" "New Delhi, \"NCR\"" $'Tab\there' $'Bell\x07 and \x1f' "Zürich" 'Back\slash' "São Paulo")
 differ=0
 for ((i = 0; i < count; i++)); do
-    args=(--name "PERSON $i"
+    # The name box takes letters only: the count is spelt in letters.
+    args=(--name "PERSON $(tr 0-9 A-J <<<"$i")"
           --date "$(printf '%04d-%02d-%02d' $((1901 + RANDOM % 150)) $((1 + RANDOM % 12)) $((1 + RANDOM % 28)))"
           --time "$(printf '%d:%02d' $((RANDOM % 24)) $((RANDOM % 60)))"
           --lon "$((RANDOM % 180))$( ((RANDOM % 2)) && echo E || echo W)$((RANDOM % 60))"

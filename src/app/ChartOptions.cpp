@@ -2,7 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <span>
 #include <thread>
+
+#include "register/BirthFile.h"
 
 namespace amsaview {
 namespace {
@@ -33,6 +36,11 @@ constexpr Option kBatchOptions[] = {
     {"jobs", "Charts computed at once; by default one per processor core.", "N"},
 };
 
+constexpr Option kBirthFileOptions[] = {
+    {"birth", "Take the birth from a birth file (.amsaview.json) instead.", "FILE"},
+    {"index", "Which birth of the file, counted from 1 (the first when left out).", "N"},
+};
+
 constexpr unsigned kMostJobs = 256;
 
 void AddOptions(QCommandLineParser& parser, const auto& options) {
@@ -45,7 +53,7 @@ void AddOptions(QCommandLineParser& parser, const auto& options) {
     }
 }
 
-std::variant<BirthFields, BatchSettings, QString> Batch(const QCommandLineParser& parser) {
+ChartRequest Batch(const QCommandLineParser& parser) {
     for (const Option& option : kBirthOptions) {
         if (parser.isSet(QLatin1String(option.name))) {
             return QStringLiteral("--%1 cannot be used with --batch: the births come from the file")
@@ -80,20 +88,58 @@ std::variant<BirthFields, BatchSettings, QString> Batch(const QCommandLineParser
     return settings;
 }
 
+// The form a birth file kept; the file stands for every option of the form.
+ChartRequest FromBirthFile(const QCommandLineParser& parser) {
+    for (const auto& options :
+         {std::span<const Option>(kBirthOptions), std::span<const Option>(kBatchOptions)}) {
+        for (const Option& option : options) {
+            if (parser.isSet(QLatin1String(option.name))) {
+                return QStringLiteral("--birth cannot be combined with --%1")
+                    .arg(QLatin1String(option.name));
+            }
+        }
+    }
+    const QString path = parser.value(QStringLiteral("birth"));
+    const auto births = ReadBirthFile(path);
+    if (!births) {
+        return births.error();
+    }
+    const auto count = static_cast<qsizetype>(births.value().size());
+    if (count == 0) {
+        return QStringLiteral("%1 holds no births").arg(path);
+    }
+    qsizetype index = 1;
+    if (parser.isSet(QStringLiteral("index"))) {
+        bool isNumber = false;
+        index = parser.value(QStringLiteral("index")).toLongLong(&isNumber);
+        if (!isNumber || index < 1 || index > count) {
+            return QStringLiteral("--index must be a number from 1 to %1").arg(count);
+        }
+    }
+    return births.value()[static_cast<std::size_t>(index - 1)].form;
+}
+
 }  // namespace
 
-std::variant<BirthFields, BatchSettings, QString> ParseChartOptions(const QStringList& arguments) {
+ChartRequest ParseChartOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Computes one birth chart and prints it as JSON, or one chart per line "
                        "for a file of births."));
     AddOptions(parser, kBirthOptions);
     AddOptions(parser, kBatchOptions);
+    AddOptions(parser, kBirthFileOptions);
     if (!parser.parse(arguments)) {
         return parser.errorText();
     }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+    }
+    if (parser.isSet(QStringLiteral("birth"))) {
+        return FromBirthFile(parser);
+    }
+    if (parser.isSet(QStringLiteral("index"))) {
+        return QStringLiteral("--index needs --birth");
     }
     if (parser.isSet(QStringLiteral("batch"))) {
         return Batch(parser);

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "app/BirthFields.h"
+#include "model/FormInput.h"
 
 namespace amsaview {
 
@@ -18,8 +19,9 @@ struct BatchSettings {
     unsigned jobs = 1;
 };
 
-// One birth's fields from the options, or the batch, or the one line that
-// says what is wrong with the command line.
-std::variant<BirthFields, BatchSettings, QString> ParseChartOptions(const QStringList& arguments);
+// One birth's fields from the options, a birth kept in a birth file, the
+// batch, or the one line that says what is wrong with the command line.
+using ChartRequest = std::variant<BirthFields, FormInput, BatchSettings, QString>;
+ChartRequest ParseChartOptions(const QStringList& arguments);
 
 }  // namespace amsaview

@@ -60,13 +60,9 @@ int LostOutput(const char* reason) {
     return kLostOutput;
 }
 
-int ChartOne(const amsaview::BirthFields& fields) {
-    const auto form = amsaview::ParseBirth(fields);
-    if (const auto* error = std::get_if<std::string>(&form)) {
-        return Fail(QString::fromStdString(*error));
-    }
+int ChartForm(const amsaview::FormInput& form) {
     amsaview::ChartResult result;
-    if (const auto failure = amsaview::ComputeChart(std::get<amsaview::FormInput>(form), result)) {
+    if (const auto failure = amsaview::ComputeChart(form, result)) {
         return Fail(QString::fromStdString(failure->message));
     }
     std::string json;
@@ -76,6 +72,14 @@ int ChartOne(const amsaview::BirthFields& fields) {
         return LostOutput(std::strerror(errno));
     }
     return 0;
+}
+
+int ChartOne(const amsaview::BirthFields& fields) {
+    const auto form = amsaview::ParseBirth(fields);
+    if (const auto* error = std::get_if<std::string>(&form)) {
+        return Fail(QString::fromStdString(*error));
+    }
+    return ChartForm(std::get<amsaview::FormInput>(form));
 }
 
 // Rows done, rate and time left on one line rewritten in place, a few times a
@@ -173,6 +177,9 @@ int main(int argc, char* argv[]) {
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
         return ChartMany(*batch);
+    }
+    if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
+        return ChartForm(*kept);
     }
     return ChartOne(std::get<amsaview::BirthFields>(parsed));
 }

@@ -26,6 +26,8 @@ struct FormInput {
     std::string country;
     std::optional<int> zoneRow = 29;  // row of the time-zone list; none when nothing is selected
     bool dst = false;
+
+    bool operator==(const FormInput&) const = default;
 };
 
 inline constexpr int kFirstYear = 1901;

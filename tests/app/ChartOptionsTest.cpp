@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "app/ChartOptions.h"
 #include "app/ParseBirth.h"
+#include "register/BirthFile.h"
 
 namespace amsaview {
 namespace {
@@ -12,6 +15,9 @@ std::variant<FormInput, std::string> Parse(QStringList arguments) {
     const auto parsed = ParseChartOptions(arguments);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         return error->toStdString();
+    }
+    if (const auto* kept = std::get_if<FormInput>(&parsed)) {
+        return *kept;
     }
     return ParseBirth(std::get<BirthFields>(parsed));
 }
@@ -192,6 +198,59 @@ TEST(ParseChartOptions, BatchSettings) {
         ASSERT_TRUE(std::holds_alternative<QString>(parsed)) << message;
         EXPECT_TRUE(std::get<QString>(parsed).startsWith(QLatin1String(message)))
             << std::get<QString>(parsed).toStdString();
+    }
+}
+
+// A birth file of two births; the second is SITA DEVI, 1980.
+class BirthFileOptions : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SavedBirth ram;
+        ram.form.name = "RAM KUMAR";
+        SavedBirth sita;
+        sita.form.name = "SITA DEVI";
+        sita.form.yearRow = 1980 - kFirstYear;
+        sita.form.zoneRow = std::nullopt;
+        ASSERT_TRUE(WriteBirthFile(file(), {ram, sita}));
+    }
+    QString file() const { return folder_.filePath(QStringLiteral("two.amsaview.json")); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(BirthFileOptions, TakesTheBirthNamedByItsIndex) {
+    const auto first = Parse({"--birth", file()});
+    ASSERT_TRUE(std::holds_alternative<FormInput>(first)) << std::get<std::string>(first);
+    EXPECT_EQ(std::get<FormInput>(first).name, "RAM KUMAR");
+
+    const auto second = Parse({"--birth", file(), "--index", "2"});
+    ASSERT_TRUE(std::holds_alternative<FormInput>(second));
+    EXPECT_EQ(std::get<FormInput>(second).name, "SITA DEVI");
+    EXPECT_EQ(std::get<FormInput>(second).yearRow, 79);
+    EXPECT_FALSE(std::get<FormInput>(second).zoneRow.has_value());
+}
+
+TEST_F(BirthFileOptions, RefusesWhatDoesNotNameOneBirth) {
+    const std::string missing =
+        folder_.filePath(QStringLiteral("missing.amsaview.json")).toStdString();
+    const struct {
+        QStringList arguments;
+        std::string message;
+    } kCases[] = {
+        {{"--birth", file(), "--index", "0"}, "--index must be a number from 1 to 2"},
+        {{"--birth", file(), "--index", "3"}, "--index must be a number from 1 to 2"},
+        {{"--birth", file(), "--index", "two"}, "--index must be a number from 1 to 2"},
+        {{"--index", "1", "--name", "A"}, "--index needs --birth"},
+        {{"--birth", file(), "--name", "A"}, "--birth cannot be combined with --name"},
+        {{"--birth", file(), "--dst"}, "--birth cannot be combined with --dst"},
+        {{"--birth", file(), "--batch", "x.csv"}, "--birth cannot be combined with --batch"},
+        {{"--birth", QString::fromStdString(missing)}, missing + " cannot be read: "},
+    };
+    for (const auto& c : kCases) {
+        const auto parsed = Parse(c.arguments);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.message;
+        EXPECT_TRUE(std::get<std::string>(parsed).starts_with(c.message))
+            << std::get<std::string>(parsed);
     }
 }
 

@@ -4,8 +4,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include "astro/Planets.h"
+#include "register/BirthFile.h"
 #include "support/FarFromJ2000.h"
 #include "support/RunChartTool.h"
 
@@ -141,6 +143,39 @@ TEST(ChartTool, EchoedTextStaysOnOneLine) {
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_EQ(run.err, QByteArray("amsaview-chart: ") + c.shown + "\n");
     }
+}
+
+// The same birth from a birth file and from the options gives the same bytes.
+TEST(ChartTool, ABirthFromAFileMatchesTheSameBirthTyped) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("family.amsaview.json"));
+    amsaview::SavedBirth other;
+    other.form.name = "OTHER";
+    amsaview::SavedBirth ram;
+    ram.form.name = "RAM KUMAR";
+    ram.form.monthRow = 2;
+    ram.form.dayRow = 6;
+    ram.form.yearRow = 1975 - amsaview::kFirstYear;
+    ram.form.hourRow = 9;
+    ram.form.minuteRow = 5;
+    ram.form.lonDegrees = "77";
+    ram.form.lonMinutes = "12";
+    ram.form.latDegrees = "28";
+    ram.form.latMinutes = "36";
+    ram.form.zoneRow = 34;
+    ram.form.city = "Pune";
+    ASSERT_TRUE(amsaview::WriteBirthFile(file, {other, ram}));
+
+    const ToolRun fromFile = RunTool({"--birth", file, "--index", "2"});
+    const ToolRun typed =
+        RunTool({"--name", "RAM KUMAR", "--date", "1975-03-07", "--time", "09:05", "--lon", "77E12",
+                 "--lat", "28N36", "--zone", "34", "--city", "Pune"});
+    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err.toStdString();
+    EXPECT_EQ(fromFile.out, typed.out);
+
+    const ToolRun bad = RunTool({"--birth", file, "--index", "3"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, "amsaview-chart: --index must be a number from 1 to 2\n");
 }
 
 }  // namespace

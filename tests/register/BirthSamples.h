@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <memory>
+
+#include "register/Register.h"
+#include "register/SavedBirth.h"
+
+namespace amsaview {
+
+// A line box holds 32767 characters; these fill it with quotes, accents,
+// Devanagari and a character outside the Basic Multilingual Plane.
+inline std::string FullLineBox(const char* word) {
+    const QString pattern = QString::fromUtf8(word) + QString::fromUtf8(" O'Brien \"Zoë\" नमस्ते 𝄞;");
+    QString text;
+    while (text.size() < 32767) {
+        text += pattern;
+    }
+    text.truncate(32767);
+    if (text.back().isHighSurrogate()) {
+        text.back() = u'x';
+    }
+    return text.toStdString();
+}
+
+// Every list at its last row, every box full, every option away from its default.
+inline SavedBirth LargestBirth() {
+    SavedBirth birth;
+    birth.form.name = FullLineBox("NAME");
+    birth.form.monthRow = 11;
+    birth.form.dayRow = 30;
+    birth.form.yearRow = 149;
+    birth.form.hourRow = 23;
+    birth.form.minuteRow = 59;
+    birth.form.secondRow = 59;
+    birth.form.lonDegrees = "999";
+    birth.form.lonMinutes = "99";
+    birth.form.east = false;
+    birth.form.latDegrees = "99";
+    birth.form.latMinutes = "99";
+    birth.form.south = true;
+    birth.form.city = FullLineBox("CITY");
+    birth.form.state = FullLineBox("STATE");
+    birth.form.country = FullLineBox("COUNTRY");
+    birth.form.zoneRow = 70;
+    birth.form.dst = true;
+    birth.zoneName = "America/Argentina/ComodRivadavia";
+    birth.utcOffsetSeconds = 64800;
+    birth.offsetDescription = "Local Mean Time, +18:00";
+    birth.note = "First line\nsecond line with 'quotes', \"doubles\", 100% and _ and \\ 𝄞";
+    return birth;
+}
+
+// Every list at its first row, every box empty, nothing optional set.
+inline SavedBirth SmallestBirth() {
+    SavedBirth birth;
+    birth.form.monthRow = 0;
+    birth.form.zoneRow = std::nullopt;
+    birth.form.east = false;
+    return birth;
+}
+
+inline SavedBirth Birth(const char* name, int year, const char* city, const char* country = "") {
+    SavedBirth birth;
+    birth.form.name = name;
+    birth.form.yearRow = year - kFirstYear;
+    birth.form.monthRow = 2;
+    birth.form.dayRow = 6;
+    birth.form.hourRow = 9;
+    birth.form.minuteRow = 5;
+    birth.form.lonDegrees = "77";
+    birth.form.lonMinutes = "12";
+    birth.form.latDegrees = "28";
+    birth.form.latMinutes = "36";
+    birth.form.city = city;
+    birth.form.country = country;
+    birth.form.zoneRow = 34;
+    return birth;
+}
+
+// A clock that moves one second per reading from 2024-03-05 10:00:00 UTC.
+inline Register::Clock SteppingClock() {
+    auto readings = std::make_shared<int>(0);
+    return [readings] {
+        return QDateTime(QDate(2024, 3, 5), QTime(10, 0), Qt::UTC).addSecs((*readings)++);
+    };
+}
+
+}  // namespace amsaview

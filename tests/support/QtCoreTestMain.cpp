@@ -1,0 +1,11 @@
+// GoogleTest main for tests that need a QCoreApplication (Qt SQL loads its
+// drivers through it).
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
