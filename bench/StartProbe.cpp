@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir lockFolder;
     amsaview::InstanceLock lock(lockFolder.filePath(QStringLiteral("amsaview.lock")));
     auto messages = std::make_unique<amsaview::ModalMessageBox>();
-    if (!amsaview::ClaimOnlyInstance(lock, *messages)) {
+    if (!amsaview::ClaimOnlyInstance(lock, *messages, std::cerr)) {
         return 1;
     }
 

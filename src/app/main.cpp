@@ -1,6 +1,7 @@
 // amsaview: the desktop program. It starts with the input form, unless
 // another copy already runs.
 #include <QApplication>
+#include <iostream>
 #include <memory>
 
 #include "ui/frame/AppController.h"
@@ -17,7 +18,7 @@ int main(int argc, char* argv[]) {
 
     amsaview::InstanceLock lock(amsaview::DefaultInstanceLockPath());
     auto messages = std::make_unique<amsaview::ModalMessageBox>();
-    if (!amsaview::ClaimOnlyInstance(lock, *messages)) {
+    if (!amsaview::ClaimOnlyInstance(lock, *messages, std::cerr)) {
         return 0;
     }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "model/ValidationFailure.h"
 
@@ -18,10 +20,25 @@ struct FilteredKey {
     bool operator==(const FilteredKey&) const = default;
 };
 
+// What a text filter made of a whole text put into a box at once (pasted or
+// dropped): the text to insert, or the refusal of all of it.
+struct FilteredText {
+    std::u32string text;
+    std::optional<ValidationFailure> refusal;
+
+    bool operator==(const FilteredText&) const = default;
+};
+
 // The four coordinate boxes take digits only.
 FilteredKey FilterCoordinateKey(char32_t key);
 
 // The name box takes letters and blanks and writes every letter as a capital.
 FilteredKey FilterNameKey(char32_t key);
+
+// The typed rules for a whole text. One character a key would be refused for
+// refuses all of it with that key's message: inserting the rest would make a
+// value the user never wrote ("12.5" degrees as 125).
+FilteredText FilterCoordinateText(std::u32string_view text);
+FilteredText FilterNameText(std::u32string_view text);
 
 }  // namespace amsaview

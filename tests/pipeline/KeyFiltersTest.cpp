@@ -60,5 +60,48 @@ TEST(FilterNameKey, PassesCapitalsBlankEnterBackspaceAndCapitalisesSmallLetters)
     }
 }
 
+struct TextCase {
+    const char* what;
+    std::u32string_view entered;
+    FilteredText expected;
+};
+
+TEST(FilterCoordinateText, PassesDigitsOnlyAndRefusesAWholeTextForOneBadCharacter) {
+    const TextCase cases[] = {
+        {"nothing", U"", {U"", {}}},
+        {"degrees", U"077", {U"077", {}}},
+        {"decimal degrees", U"12.5", {U"", kNumbersOnly}},
+        {"minus sign first", U"-77", {U"", kNumbersOnly}},
+        {"blank after", U"28 ", {U"", kNumbersOnly}},
+        {"line break after", U"28\n", {U"", kNumbersOnly}},
+        {"backspace character", U"2\b8", {U"", kNumbersOnly}},
+        {"degree sign", U"28\u00b0", {U"", kNumbersOnly}},
+        {"fullwidth digit", U"\uff12", {U"", kNumbersOnly}},
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_EQ(FilterCoordinateText(c.entered), c.expected) << c.what;
+    }
+}
+
+TEST(FilterNameText, CapitalisesLettersKeepsBlanksAndRefusesAWholeTextForOneBadCharacter) {
+    const TextCase cases[] = {
+        {"nothing", U"", {U"", {}}},
+        {"small letters", U"ram kumar", {U"RAM KUMAR", {}}},
+        {"mixed case with blanks at the ends", U" Ram Kumar ", {U" RAM KUMAR ", {}}},
+        {"every letter", U"azAZ", {U"AZAZ", {}}},
+        {"digit, hyphen and full stop", U"ab1-c.x", {U"", kLettersOnly}},
+        {"apostrophe", U"o'neil", {U"", kLettersOnly}},
+        {"carriage return", U"RAM\r", {U"", kLettersOnly}},
+        {"line break", U"RAM\nKUMAR", {U"", kLettersOnly}},
+        {"tab", U"RAM\tKUMAR", {U"", kLettersOnly}},
+        {"backspace character", U"RA\bM", {U"", kLettersOnly}},
+        {"accented letter", U"Ren\u00e9e", {U"", kLettersOnly}},
+        {"letter beyond the basic plane", U"A\U0001D400", {U"", kLettersOnly}},
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_EQ(FilterNameText(c.entered), c.expected) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace amsaview

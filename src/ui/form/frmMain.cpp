@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include "pipeline/KeyFilters.h"
 #include "pipeline/PlaceLookup.h"
 #include "ui/common/ProgramColours.h"
+#include "ui/form/EnteredTextValidator.h"
 #include "ui/form/KeystrokeFilter.h"
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/HelpMenu.h"
@@ -128,7 +130,8 @@ QPushButton* Button(const char* name, const QString& caption) {
 
 }  // namespace
 
-frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent)
+frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets& links,
+                 QWidget* parent)
     : QMainWindow(parent), messages_(messages), opener_(opener) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
@@ -146,14 +149,16 @@ frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent)
     columns->addWidget(buildInputs(), 0, Qt::AlignTop);
     setCentralWidget(panel);
 
-    buildMenus();
+    buildMenus(links);
     followReadingOrder();
 
     auto* nameFilter = new KeystrokeFilter(&FilterNameKey, messages_, this);
     txtName->installEventFilter(nameFilter);
+    txtName->setValidator(new EnteredTextValidator(&FilterNameText, messages_, *txtName));
     auto* coordinateFilter = new KeystrokeFilter(&FilterCoordinateKey, messages_, this);
     for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) {
         box->installEventFilter(coordinateFilter);
+        box->setValidator(new EnteredTextValidator(&FilterCoordinateText, messages_, *box));
     }
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -252,12 +257,15 @@ QWidget* frmMain::buildInputs() {
     column->addWidget(zone);
 
     cmdRashi = Button("cmdRashi", QStringLiteral("Analyze The Divisional Charts"));
+    cmdRashi->setDefault(true);
+    // Enter on the focused look-up button is its own click, as in a dialog.
+    cmdBrowser->setAutoDefault(true);
     connect(cmdRashi, &QPushButton::clicked, this, &frmMain::analyzeRequested);
     column->addWidget(cmdRashi, 0, Qt::AlignRight);
     return inputs;
 }
 
-void frmMain::buildMenus() {
+void frmMain::buildMenus(const LinkTargets& links) {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* next = file->addAction(QStringLiteral("Analyze The Divisional Charts"));
@@ -267,7 +275,7 @@ void frmMain::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    AddHelpMenu(*menuBar(), opener_, [this] { emit aboutRequested(); });
+    AddHelpMenu(*menuBar(), opener_, links, [this] { emit aboutRequested(); });
 }
 
 void frmMain::followReadingOrder() {
@@ -342,6 +350,17 @@ void frmMain::lookUpPlace() {
         return;
     }
     opener_.open(PlaceSearchUrl(QString::fromStdString(PlaceSearchText(input))));
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    // Enter that no control took asks for the chart, as a dialog's default button does.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && cmdRashi->isEnabled()) {
+        cmdRashi->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace amsaview {
 
+struct LinkTargets;
 class MessageSink;
 class WebPageOpener;
 
@@ -24,7 +25,8 @@ class WebPageOpener;
 class frmMain final : public QMainWindow {
     Q_OBJECT
   public:
-    frmMain(MessageSink& messages, WebPageOpener& opener, QWidget* parent = nullptr);
+    frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets& links,
+            QWidget* parent = nullptr);
 
     FormInput formInput() const;
 
@@ -38,11 +40,12 @@ class frmMain final : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* buildIntroduction();
     QWidget* buildInputs();
-    void buildMenus();
+    void buildMenus(const LinkTargets& links);
     void followReadingOrder();
     void lookUpPlace();
     QLineEdit* boxFor(FormField field) const;

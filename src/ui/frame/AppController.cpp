@@ -12,8 +12,11 @@
 namespace amsaview {
 
 AppController::AppController(std::unique_ptr<MessageSink> messages,
-                             std::unique_ptr<WebPageOpener> opener)
-    : messages_(std::move(messages)), opener_(std::move(opener)), form_(*messages_, *opener_) {
+                             std::unique_ptr<WebPageOpener> opener, LinkTargets links)
+    : messages_(std::move(messages)),
+      opener_(std::move(opener)),
+      links_(std::move(links)),
+      form_(*messages_, *opener_, links_) {
     connect(&form_, &frmMain::analyzeRequested, this, &AppController::analyze);
     connect(&form_, &frmMain::aboutRequested, this, [this] { showAbout(&form_); });
     connect(&form_, &frmMain::exitRequested, this, [] { QCoreApplication::exit(0); });
@@ -34,7 +37,7 @@ void AppController::analyze() {
         return;
     }
     if (frame_ == nullptr) {
-        frame_ = new MDI(*opener_, [this] { showAbout(frame_); });
+        frame_ = new MDI(*opener_, links_, [this] { showAbout(frame_); });
         connect(frame_, &MDI::backRequested, this, &AppController::showForm);
         connect(frame_, &MDI::exitRequested, this, [] { QCoreApplication::exit(0); });
     }
@@ -42,17 +45,21 @@ void AppController::analyze() {
     // The result shows before the form hides, so the program never has no window.
     frame_->show();
     frame_->raise();
+    // Asked for again on Back: a window manager places a window anew when it
+    // is shown without a place of its own.
+    formPlace_ = form_.pos();
     form_.hide();
 }
 
 void AppController::showAbout(QWidget* over) {
-    auto* about = new frmAbout(*opener_, over);
+    auto* about = new frmAbout(*opener_, links_, over);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
 }
 
 void AppController::showForm() {
+    form_.move(formPlace_);
     form_.show();
 }
 

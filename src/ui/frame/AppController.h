@@ -6,12 +6,12 @@
 
 #include "pipeline/ChartResult.h"
 #include "ui/form/frmMain.h"
+#include "ui/frame/WebPages.h"
 
 namespace amsaview {
 
 class MDI;
 class MessageSink;
-class WebPageOpener;
 
 // Holds the one chart of the run and moves the user between the input form
 // and the result: a failed check stays on the form, a computed chart replaces
@@ -19,7 +19,8 @@ class WebPageOpener;
 class AppController final : public QObject {
     Q_OBJECT
   public:
-    AppController(std::unique_ptr<MessageSink> messages, std::unique_ptr<WebPageOpener> opener);
+    AppController(std::unique_ptr<MessageSink> messages, std::unique_ptr<WebPageOpener> opener,
+                  LinkTargets links = LinkTargetsOfThisBuild());
     ~AppController() override;
 
     void start();
@@ -31,8 +32,10 @@ class AppController final : public QObject {
 
     std::unique_ptr<MessageSink> messages_;
     std::unique_ptr<WebPageOpener> opener_;
+    LinkTargets links_;
     ChartResult result_;
     frmMain form_;
+    QPoint formPlace_;
     QPointer<MDI> frame_;  // exists while a result is on view; it unloads itself on Back
 };
 

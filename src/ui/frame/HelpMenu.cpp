@@ -8,9 +8,18 @@
 namespace amsaview {
 namespace {
 
-QAction* AddEntry(QMenu& menu, const char* objectName, const QString& caption) {
+// An entry that opens `target`; disabled, with `missingTip` as its tip, while there is none.
+QAction* AddLink(QMenu& menu, const char* objectName, const QString& caption, WebPageOpener& opener,
+                 const QUrl& target, const QString& missingTip) {
     QAction* action = menu.addAction(caption);
     action->setObjectName(QLatin1String(objectName));
+    if (target.isEmpty()) {
+        action->setEnabled(false);
+        action->setToolTip(missingTip);
+    } else {
+        QObject::connect(action, &QAction::triggered, &menu,
+                         [&opener, target] { opener.open(target); });
+    }
     return action;
 }
 
@@ -20,22 +29,21 @@ void AddSeparator(QMenu& menu, const char* objectName) {
 
 }  // namespace
 
-QMenu* AddHelpMenu(QMenuBar& menuBar, WebPageOpener& opener, std::function<void()> showAbout) {
+QMenu* AddHelpMenu(QMenuBar& menuBar, WebPageOpener& opener, const LinkTargets& links,
+                   std::function<void()> showAbout) {
     QMenu* menu = menuBar.addMenu(QStringLiteral("&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
-    const auto openPage = [&opener](WebPage page) {
-        return [&opener, page] { opener.open(WebPageUrl(page)); };
-    };
-    QObject::connect(AddEntry(*menu, "mnuOnline", QStringLiteral("&Online Help")),
-                     &QAction::triggered, menu, openPage(WebPage::Help));
-    QObject::connect(AddEntry(*menu, "mnuVisit", QStringLiteral("&Visit Us Online")),
-                     &QAction::triggered, menu, openPage(WebPage::Home));
+    menu->setToolTipsVisible(true);
+    AddLink(*menu, "mnuOnline", QStringLiteral("&Online Help"), opener, links.guide, NoGuideTip());
+    AddLink(*menu, "mnuVisit", QStringLiteral("&Visit Us Online"), opener,
+            WebPageUrl(WebPage::Home, links.homePage), NoHomePageTip());
     AddSeparator(*menu, "mnuHelpSep1");
-    QObject::connect(AddEntry(*menu, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-                     &QAction::triggered, menu, openPage(WebPage::Download));
+    AddLink(*menu, "mnuUpdate", QStringLiteral("Check for Software &Update"), opener,
+            WebPageUrl(WebPage::Download, links.homePage), NoHomePageTip());
     AddSeparator(*menu, "mnuHelpSep2");
-    QObject::connect(AddEntry(*menu, "mnuAbout", QStringLiteral("&About Software")),
-                     &QAction::triggered, menu, std::move(showAbout));
+    QAction* about = menu->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    QObject::connect(about, &QAction::triggered, menu, std::move(showAbout));
     return menu;
 }
 

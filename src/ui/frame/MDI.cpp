@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "ui/common/ProgramColours.h"
@@ -53,6 +55,25 @@ class ButtonBar final : public QWidget {
     QPushButton* exit_ = nullptr;
 };
 
+// The grey space round the result window. The window keeps its size, centred;
+// where the screen is too small for it, it scrolls.
+class Workspace final : public QScrollArea {
+  public:
+    explicit Workspace(QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setAlignment(Qt::AlignCenter);
+        setBackgroundRole(QPalette::Window);
+        SetColour(*this, QPalette::Window, kWorkspace);
+        viewport()->setAutoFillBackground(true);
+        SetColour(*viewport(), QPalette::Window, kWorkspace);
+    }
+
+    // The whole window with its margins, not the scroll area's modest default.
+    QSize sizeHint() const override {
+        return widget() == nullptr ? QScrollArea::sizeHint() : widget()->sizeHint();
+    }
+};
+
 }  // namespace
 
 void PlaceBarButtons(int barWidth, QPushButton& back, QPushButton& exit) {
@@ -60,14 +81,15 @@ void PlaceBarButtons(int barWidth, QPushButton& back, QPushButton& exit) {
     back.move(exit.x() - exit.width() - Px(100), back.y());
 }
 
-MDI::MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* parent)
+MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()> showAbout,
+         QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDI"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
 
     addFileMenu();
-    AddHelpMenu(*menuBar(), webPages, std::move(showAbout));
+    AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
 
     auto* client = new QWidget(this);
     auto* rows = new QVBoxLayout(client);
@@ -79,15 +101,17 @@ MDI::MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* pare
     banner->setFixedHeight(Px(kBannerHeight));
     rows->addWidget(banner);
 
-    // The result window sits centred and whole between the banner and the bar;
-    // the frame cannot shrink below it.
-    auto* workspace = new QWidget(client);
-    SetColour(*workspace, QPalette::Window, kWorkspace);
-    auto* centre = new QVBoxLayout(workspace);
+    // The result window sits centred between the banner and the bar.
+    auto* workspace = new Workspace(client);
+    auto* margins = new QWidget;
+    margins->setObjectName(QStringLiteral("workspaceMargins"));
+    auto* centre = new QVBoxLayout(margins);
     const int margin = Px(kWorkspaceMargin);
     centre->setContentsMargins(margin, margin, margin, margin);
-    display_ = new frmDisplay(workspace);
+    display_ = new frmDisplay(margins);
     centre->addWidget(display_, 0, Qt::AlignCenter);
+    centre->setSizeConstraint(QLayout::SetFixedSize);
+    workspace->setWidget(margins);
     rows->addWidget(workspace, 1);
 
     auto* bar = new ButtonBar(client);
@@ -96,8 +120,19 @@ MDI::MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* pare
     connect(&bar->exit(), &QPushButton::clicked, this, &MDI::close);
 
     setCentralWidget(client);
-    resize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height());
+    resize(FittingSize(QSize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height())));
     display_->showInitialView();
+}
+
+QSize MDI::FittingSize(QSize wanted) const {
+    // Room for the window manager's title bar and borders, which a window
+    // does not know before it is first shown.
+    constexpr int kDecoration = 40;
+    if (const QScreen* place = screen()) {
+        const QSize room = place->availableGeometry().size() - QSize(kDecoration / 2, kDecoration);
+        wanted = wanted.boundedTo(room);
+    }
+    return wanted;
 }
 
 void MDI::addFileMenu() {

@@ -9,6 +9,7 @@ class QPushButton;
 
 namespace amsaview {
 
+struct LinkTargets;
 class WebPageOpener;
 class frmDisplay;
 
@@ -19,7 +20,8 @@ class MDI final : public QMainWindow {
     Q_OBJECT
 
   public:
-    MDI(WebPageOpener& webPages, std::function<void()> showAbout, QWidget* parent = nullptr);
+    MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()> showAbout,
+        QWidget* parent = nullptr);
 
     frmDisplay& display() { return *display_; }
 
@@ -32,6 +34,8 @@ class MDI final : public QMainWindow {
 
   private:
     void addFileMenu();
+    // No larger than the screen's free area.
+    QSize FittingSize(QSize wanted) const;
     void goBack();
 
     frmDisplay* display_ = nullptr;

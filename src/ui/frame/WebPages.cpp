@@ -1,24 +1,68 @@
 #include "ui/frame/WebPages.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrlQuery>
 
 namespace amsaview {
+namespace {
 
-QUrl WebPageUrl(WebPage page) {
-    const char* value = "home-page";
-    switch (page) {
-        case WebPage::Help:
-            value = "help-web-page";
-            break;
-        case WebPage::Home:
-            value = "home-page";
-            break;
-        case WebPage::Download:
-            value = "download-web-page";
-            break;
+// From the build: the home page (empty by default) and the guide's folder
+// under the installation prefix.
+constexpr char kHomePage[] = AMSAVIEW_HOME_PAGE;
+constexpr char kGuideFolder[] = AMSAVIEW_GUIDE_DIR;
+
+// bin/ under the prefix; src/app/, tests/ui/ or tools/ under the build folder.
+constexpr int kFoldersUp = 3;
+
+}  // namespace
+
+LinkTargets LinkTargetsOfThisBuild() {
+    LinkTargets targets;
+    const QString guide = FindUserGuide(QCoreApplication::applicationDirPath());
+    if (!guide.isEmpty()) {
+        targets.guide = QUrl::fromLocalFile(guide);
     }
-    return QUrl(QString::fromLatin1(kProductPageAddress) + QStringLiteral("?page=") +
-                QLatin1String(value));
+    targets.homePage = QString::fromUtf8(kHomePage).trimmed();
+    return targets;
+}
+
+QString FindUserGuide(const QString& executableFolder) {
+    const QString index = QLatin1String(kGuideFolder) + QStringLiteral("/index.html");
+    QDir folder(executableFolder);
+    for (int up = 0; up <= kFoldersUp; ++up) {
+        const QFileInfo guide(folder.filePath(index));
+        if (guide.isFile()) {
+            return guide.canonicalFilePath();
+        }
+        if (!folder.cdUp()) {
+            break;
+        }
+    }
+    return {};
+}
+
+QUrl WebPageUrl(WebPage page, const QString& homePage) {
+    if (homePage.isEmpty()) {
+        return {};
+    }
+    QUrl url(homePage);
+    if (page == WebPage::Download) {
+        QUrlQuery query(url);
+        query.addQueryItem(QStringLiteral("page"), QStringLiteral("download-web-page"));
+        url.setQuery(query);
+    }
+    return url;
+}
+
+QString NoHomePageTip() {
+    return QStringLiteral("This copy of the program was built without a home page address.");
+}
+
+QString NoGuideTip() {
+    return QStringLiteral("The user guide was not installed with this copy of the program.");
 }
 
 QUrl PlaceSearchUrl(const QString& searchText) {

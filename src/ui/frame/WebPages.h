@@ -5,13 +5,30 @@
 
 namespace amsaview {
 
-// The product's pages live under one address; the page is chosen by its query.
-inline constexpr char kProductPageAddress[] = "https://amsaview.example.org/";
+// Where the program's links lead: the user guide installed with it (a local
+// file, no network needed) and the home page this build was given. Either
+// is empty when there is none, and the entries that need it are disabled.
+struct LinkTargets {
+    QUrl guide;
+    QString homePage;
+};
 
-enum class WebPage { Help, Home, Download };
+// The guide found beside the running program and the home page of the build.
+LinkTargets LinkTargetsOfThisBuild();
 
-// The product address plus "?page=help-web-page", "home-page" or "download-web-page".
-QUrl WebPageUrl(WebPage page);
+// The guide's index.html under `executableFolder` or one of its parents: the
+// prefix of an installation (bin/..), or the build folder. Empty when absent.
+QString FindUserGuide(const QString& executableFolder);
+
+enum class WebPage { Home, Download };
+
+// The home page itself, or with "page=download-web-page" added to its query.
+// Empty while there is no home page.
+QUrl WebPageUrl(WebPage page, const QString& homePage);
+
+// Shown on an entry that is disabled for want of its target.
+QString NoHomePageTip();
+QString NoGuideTip();
 
 // A public map search for the place, where the user reads its coordinates.
 QUrl PlaceSearchUrl(const QString& searchText);

@@ -29,9 +29,9 @@ QLabel* PlainLabel(const char* name, const QString& text, QRgb colour) {
 
 // Reads as a link and opens the home page; a flat button keeps it reachable
 // from the keyboard.
-QPushButton* HomePageLink() {
+QPushButton* HomePageLink(const QString& homePage) {
     auto* link = new QPushButton(QStringLiteral("Click here to visit ") +
-                                 QString::fromLatin1(kProductPageAddress));
+                                 (homePage.isEmpty() ? QStringLiteral("our home page") : homePage));
     link->setObjectName(QStringLiteral("lblHomePage"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
@@ -44,7 +44,8 @@ QPushButton* HomePageLink() {
 
 }  // namespace
 
-frmAbout::frmAbout(WebPageOpener& opener, QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setModal(true);
@@ -64,9 +65,13 @@ frmAbout::frmAbout(WebPageOpener& opener, QWidget* parent) : QDialog(parent) {
     description->setWordWrap(true);
     description->setFixedWidth(description->fontMetrics().averageCharWidth() * 48);
 
-    QPushButton* link = HomePageLink();
-    connect(link, &QPushButton::clicked, this,
-            [&opener] { opener.open(WebPageUrl(WebPage::Home)); });
+    QPushButton* link = HomePageLink(links.homePage);
+    if (const QUrl home = WebPageUrl(WebPage::Home, links.homePage); home.isEmpty()) {
+        link->setEnabled(false);
+        link->setToolTip(NoHomePageTip());
+    } else {
+        connect(link, &QPushButton::clicked, this, [&opener, home] { opener.open(home); });
+    }
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -55,12 +55,17 @@ QStringList BoxLines(std::string_view boxText) {
 
 ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
                      const std::array<QString, kSignCount>& boxNames, QWidget* parent)
-    : QWidget(parent), title_(title), geometry_(geometry) {
+    : QWidget(parent),
+      title_(title),
+      geometry_(geometry),
+      // Twips are a length on the screen: a desktop with larger fonts (a higher
+      // font DPI) gets a larger chart, so its texts keep their room.
+      pixelsPerTwip_(std::max(1.0, logicalDpiY() / 96.0) / kTwipsPerPixel) {
     const int width = std::max(
         kFrameWidth, geometry.firstLeft + 3 * geometry.pitchX + geometry.boxWidth + kTwipsPerPixel);
     const int height = std::max(kFrameHeight, geometry.firstTop + 3 * geometry.pitchY +
                                                   geometry.boxHeight + kTwipsPerPixel);
-    setFixedSize(Px(width), Px(height));
+    setFixedSize(px(width), px(height));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(kPanelBrown));
@@ -70,8 +75,8 @@ ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
 
     QPalette boxColours = colours;
     boxColours.setColor(QPalette::WindowText, QColor(kWhiteText));
-    const QMargins textInset(Px(kBoxTextInset), Px(kBoxTextInset),
-                             Px(kNumberWidth + kBoxTextMargin), Px(kBoxTextMargin));
+    const QMargins textInset(px(kBoxTextInset), px(kBoxTextInset),
+                             px(kNumberWidth + kBoxTextMargin), px(kBoxTextMargin));
     for (int sign = 0; sign < kSignCount; ++sign) {
         auto* label = new QLabel(this);
         label->setObjectName(boxNames[static_cast<std::size_t>(sign)]);
@@ -94,23 +99,31 @@ void ChartGrid::setBoxes(std::span<const std::string, kSignCount> boxes) {
     }
 }
 
+int ChartGrid::px(int twips) const {
+    return qRound(twips * pixelsPerTwip_);
+}
+
+QRectF ChartGrid::twipsRect(int left, int top, int width, int height) const {
+    return {left * pixelsPerTwip_, top * pixelsPerTwip_, width * pixelsPerTwip_,
+            height * pixelsPerTwip_};
+}
+
 QRectF ChartGrid::boxRect(int sign) const {
     const GridCell cell = kSignCells[static_cast<std::size_t>(sign)];
-    return TwipsRectF(geometry_.firstLeft + cell.column * geometry_.pitchX,
-                      geometry_.firstTop + cell.row * geometry_.pitchY, geometry_.boxWidth,
-                      geometry_.boxHeight);
+    return twipsRect(geometry_.firstLeft + cell.column * geometry_.pitchX,
+                     geometry_.firstTop + cell.row * geometry_.pitchY, geometry_.boxWidth,
+                     geometry_.boxHeight);
 }
 
 QRectF ChartGrid::centreRect() const {
-    return TwipsRectF(geometry_.firstLeft + geometry_.pitchX, geometry_.firstTop + geometry_.pitchY,
-                      2 * geometry_.pitchX, 2 * geometry_.pitchY);
+    return twipsRect(geometry_.firstLeft + geometry_.pitchX, geometry_.firstTop + geometry_.pitchY,
+                     2 * geometry_.pitchX, 2 * geometry_.pitchY);
 }
 
 void ChartGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFont numberFont = CourierFont(9.75, true);
-    const QSizeF numberSize(kNumberWidth / double(kTwipsPerPixel),
-                            kNumberHeight / double(kTwipsPerPixel));
+    const QSizeF numberSize(kNumberWidth * pixelsPerTwip_, kNumberHeight * pixelsPerTwip_);
     for (int sign = 0; sign < kSignCount; ++sign) {
         const QRectF box = boxRect(sign);
         painter.setPen(QPen(Qt::black, 0));
@@ -124,16 +137,15 @@ void ChartGrid::paintEvent(QPaintEvent*) {
     }
 
     const QRectF centre = centreRect();
-    const double pixel = 1.0 / kTwipsPerPixel;
-    const QRectF title(centre.left(), centre.top() + kTitleTop * pixel, centre.width(),
-                       kTitleHeight * pixel);
+    const QRectF title(centre.left(), centre.top() + kTitleTop * pixelsPerTwip_, centre.width(),
+                       kTitleHeight * pixelsPerTwip_);
     painter.setFont(SansSerifFont(13.5));
     painter.setPen(QColor(kCyanText));
     painter.drawText(title, Qt::AlignCenter, title_);
 
-    const QSizeF ornamentSize(kOrnamentWidth * pixel, kOrnamentHeight * pixel);
+    const QSizeF ornamentSize(kOrnamentWidth * pixelsPerTwip_, kOrnamentHeight * pixelsPerTwip_);
     const QRectF ornament(QPointF(centre.center().x() - ornamentSize.width() / 2,
-                                  title.bottom() + kOrnamentGap * pixel),
+                                  title.bottom() + kOrnamentGap * pixelsPerTwip_),
                           ornamentSize);
     DrawChartOrnament(painter, ornament);
 }

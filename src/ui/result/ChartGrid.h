@@ -68,11 +68,14 @@ class ChartGrid final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    int px(int twips) const;
+    QRectF twipsRect(int left, int top, int width, int height) const;
     QRectF boxRect(int sign) const;
     QRectF centreRect() const;
 
     QString title_;
     GridGeometry geometry_;
+    double pixelsPerTwip_;
     std::array<QLabel*, kSignCount> boxLabels_{};
 };
 

@@ -10,6 +10,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QTabBar;
 
 namespace amsaview {
@@ -35,10 +36,10 @@ class frmDisplay final : public QWidget {
     void showInitialView();
 
   private:
-    void buildLeftPanel();
-    void buildDetailFrames(QWidget& panel);
-    void buildRightPanel();
-    void buildBottomStrip();
+    QWidget* buildLeftPanel();
+    QLayout* buildDetailFrames(QWidget& tabBody);
+    QWidget* buildRightPanel();
+    QWidget* buildBottomStrip();
 
     void cmdRashiChart_Click();
     void cmdDivisionalChart_Click();

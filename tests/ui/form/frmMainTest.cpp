@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -16,6 +17,12 @@
 #include "ui/form/frmMain.h"
 
 namespace amsaview {
+namespace {
+
+const LinkTargets kLinks{QUrl::fromLocalFile(QStringLiteral("/opt/amsaview/guide/index.html")),
+                         QStringLiteral("https://example.net/amsaview/")};
+
+}  // namespace
 
 class frmMainTest : public QObject {
     Q_OBJECT
@@ -33,6 +40,11 @@ class frmMainTest : public QObject {
     void filtersTypedCharacters();
     void letsEditingKeysPassWithoutMessage();
     void treatsEnterByBox();
+    void judgesPastedAndDroppedText_data();
+    void judgesPastedAndDroppedText();
+    void leavesTextTheProgramSetsToTheChecks();
+    void enterAsksForTheChart_data();
+    void enterAsksForTheChart();
     void looksUpThePlace_data();
     void looksUpThePlace();
     void opensTheHelpPages_data();
@@ -59,7 +71,7 @@ class frmMainTest : public QObject {
 void frmMainTest::init() {
     messages_.shown.clear();
     opener_.opened.clear();
-    form_ = std::make_unique<frmMain>(messages_, opener_);
+    form_ = std::make_unique<frmMain>(messages_, opener_, kLinks);
     form_->show();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
@@ -259,13 +271,13 @@ void frmMainTest::letsEditingKeysPassWithoutMessage() {
     QTest::keyClick(degrees, Qt::Key_Right);
     QTest::keyClick(degrees, Qt::Key_Up);
 
-    // The clipboard keys work; what is pasted is checked when the chart is asked for.
+    // The clipboard keys work.
     QTest::keyClick(degrees, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(degrees, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3"));
-    QApplication::clipboard()->setText(QStringLiteral("7E"));
+    QApplication::clipboard()->setText(QStringLiteral("7"));
     QTest::keyClick(degrees, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(degrees->text(), QStringLiteral("7E"));
+    QCOMPARE(degrees->text(), QStringLiteral("7"));
 
     QLineEdit* name = control<QLineEdit>("txtName");
     QTest::keyClicks(name, QStringLiteral("AB"));
@@ -284,6 +296,132 @@ void frmMainTest::treatsEnterByBox() {
     QTest::keyClick(control<QLineEdit>("txtLatD"), Qt::Key_Return);
     QCOMPARE(messages_.shown.size(), 1);
     QCOMPARE(messages_.shown.front().text, QStringLiteral("Only Numbers Are Accepted"));
+}
+
+void frmMainTest::judgesPastedAndDroppedText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("message");
+
+    const QString numbersOnly = QStringLiteral("Only Numbers Are Accepted");
+    const QString lettersOnly = QStringLiteral("Please Enter only Letters");
+    const auto row = [](const char* box, const char* way, const char* before, const char* entered,
+                        const char* after, const QString& message) {
+        QTest::addRow("%s %s \"%s\"", box, way, entered)
+            << QString::fromLatin1(box) << QString::fromLatin1(way) << QString::fromLatin1(before)
+            << QString::fromUtf8(entered) << QString::fromLatin1(after) << message;
+    };
+    for (const char* way : {"Ctrl+V", "Shift+Insert", "context menu", "drop"}) {
+        row("txtName", way, "RAM", "ab1-c.x", "RAM", lettersOnly);
+        row("txtName", way, "", "sita devi", "SITA DEVI", QString());
+        row("txtLonD", way, "", "12.5", "", numbersOnly);
+        row("txtLatM", way, "", "36", "36", QString());
+    }
+    row("txtName", "Ctrl+V", "", "RAM\n", "", lettersOnly);
+    row("txtName", "Ctrl+V", "", "Ren\u00e9e", "", lettersOnly);
+    row("txtName", "drop", "", "o'neil", "", lettersOnly);
+    row("txtLonD", "Shift+Insert", "7", "-", "7", numbersOnly);
+    row("txtLatD", "drop", "", " 28", "", numbersOnly);
+    row("txtMCity", "Ctrl+V", "", "st. john's 2", "st. john's 2", QString());
+}
+
+void frmMainTest::judgesPastedAndDroppedText() {
+    QFETCH(QString, box);
+    QFETCH(QString, way);
+    QFETCH(QString, before);
+    QFETCH(QString, entered);
+    QFETCH(QString, after);
+    QFETCH(QString, message);
+
+    QLineEdit* edit = control<QLineEdit>(box.toLatin1().constData());
+    QTest::keyClicks(edit, before);
+    edit->setFocus();
+    if (way == QLatin1String("drop")) {
+        QMimeData dragged;
+        dragged.setText(entered);
+        const QPoint middle = edit->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &enter);
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(edit, &drop);
+    } else {
+        QApplication::clipboard()->setText(entered);
+        if (way == QLatin1String("Ctrl+V")) {
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else if (way == QLatin1String("Shift+Insert")) {
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            edit->paste();  // what the context menu's Paste calls
+        }
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(edit->text(), after);
+
+    QStringList shown;
+    for (const ShownMessage& shownMessage : messages_.shown) {
+        shown.append(shownMessage.text);
+        QCOMPARE(shownMessage.parent, form_.get());
+        QCOMPARE(shownMessage.icon, box == QLatin1String("txtName") ? MessageIcon::Information
+                                                                    : MessageIcon::Critical);
+    }
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+}
+
+void frmMainTest::leavesTextTheProgramSetsToTheChecks() {
+    QLineEdit* degrees = control<QLineEdit>("txtLonD");
+    degrees->setText(QStringLiteral("7E"));
+    degrees->setFocus();
+    control<QComboBox>("cboYear")->setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(degrees->text(), QStringLiteral("7E"));
+    QVERIFY(messages_.shown.isEmpty());
+    QCOMPARE(form_->formInput().lonDegrees, std::string("7E"));
+}
+
+void frmMainTest::enterAsksForTheChart_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("analyses");
+    QTest::addColumn<QString>("message");
+
+    const auto row = [](const char* focus, int key, int analyses, const char* message) {
+        QTest::addRow("%s %s", focus, key == Qt::Key_Enter ? "keypad Enter" : "Return")
+            << QString::fromLatin1(focus) << key << analyses << QString::fromLatin1(message);
+    };
+    row("cmdRashi", Qt::Key_Return, 1, "");
+    row("cmdRashi", Qt::Key_Enter, 1, "");
+    row("txtName", Qt::Key_Return, 1, "");
+    row("cboYear", Qt::Key_Return, 1, "");
+    row("optLat_1", Qt::Key_Return, 1, "");
+    row("chkDST", Qt::Key_Enter, 1, "");
+    row("txtMCountry", Qt::Key_Return, 1, "");
+    // A coordinate box refuses Enter as it refuses every other non-digit.
+    row("txtLatD", Qt::Key_Return, 0, "Only Numbers Are Accepted");
+    // The focused look-up button takes Enter as its own click.
+    row("cmdBrowser", Qt::Key_Return, 0, "Please Enter City");
+}
+
+void frmMainTest::enterAsksForTheChart() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, analyses);
+    QFETCH(QString, message);
+
+    QVERIFY(control<QPushButton>("cmdRashi")->isDefault());
+    QSignalSpy analyze(form_.get(), &frmMain::analyzeRequested);
+    QWidget* focused = control<QWidget>(focus.toLatin1().constData());
+    focused->setFocus();
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(focused, static_cast<Qt::Key>(key), modifiers);
+    QCOMPARE(analyze.size(), analyses);
+    QCOMPARE(messages_.shown.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(messages_.shown.front().text, message);
+    }
 }
 
 void frmMainTest::looksUpThePlace_data() {
@@ -355,9 +493,9 @@ void frmMainTest::opensTheHelpPages_data() {
     const auto row = [](const char* entry, const char* address) {
         QTest::newRow(entry) << QString::fromLatin1(entry) << QString::fromLatin1(address);
     };
-    row("mnuOnline", "https://amsaview.example.org/?page=help-web-page");
-    row("mnuVisit", "https://amsaview.example.org/?page=home-page");
-    row("mnuUpdate", "https://amsaview.example.org/?page=download-web-page");
+    row("mnuOnline", "file:///opt/amsaview/guide/index.html");
+    row("mnuVisit", "https://example.net/amsaview/");
+    row("mnuUpdate", "https://example.net/amsaview/?page=download-web-page");
 }
 
 void frmMainTest::opensTheHelpPages() {

@@ -109,7 +109,10 @@ void AppControllerTest::init() {
     auto opener = std::make_unique<testing::RecordingWebPageOpener>();
     messages_ = messages.get();
     opener_ = opener.get();
-    controller_ = std::make_unique<AppController>(std::move(messages), std::move(opener));
+    controller_ = std::make_unique<AppController>(
+        std::move(messages), std::move(opener),
+        LinkTargets{QUrl::fromLocalFile(QStringLiteral("/opt/amsaview/guide/index.html")),
+                    QStringLiteral("https://example.net/amsaview/")});
     controller_->start();
     QVERIFY(form() != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(form()));
@@ -121,7 +124,7 @@ void AppControllerTest::cleanup() {
 
 void AppControllerTest::reportsEachFailedCheckAndMovesTheFocus_data() {
     QTest::addColumn<Birth>("birth");
-    QTest::addColumn<QString>("pastedBox");  // a text that bypasses the keystroke filter
+    QTest::addColumn<QString>("pastedBox");  // a text the program sets, which no filter judges
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("critical");
@@ -159,7 +162,7 @@ void AppControllerTest::reportsEachFailedCheckAndMovesTheFocus_data() {
         "txtName");
     row("longitude 180", with([](Birth& b) { b.lonDegrees = "180"; }), longitudeDegrees, true,
         "txtLonD");
-    row("pasted letter in longitude", kDelhi, longitudeDegrees, true, "txtLonD", "txtLonD", "7E");
+    row("letter set in longitude", kDelhi, longitudeDegrees, true, "txtLonD", "txtLonD", "7E");
     row("longitude minutes 60", with([](Birth& b) { b.lonMinutes = "60"; }), longitudeMinutes, true,
         "txtLonM");
     row("latitude 90", with([](Birth& b) { b.latDegrees = "90"; }), latitudeDegrees, true,
@@ -214,11 +217,17 @@ void AppControllerTest::showsAComputedChartInPlaceOfTheForm() {
 
 void AppControllerTest::goesBackToTheFormWithEveryEntryKept() {
     Enter(form(), kDelhi);
+    // Where the user left it; a window manager placed it, the program did not.
+    QVERIFY(!form()->testAttribute(Qt::WA_Moved));
+    const QPoint place = form()->pos();
     Control<QAction>(form(), "mnuNext")->trigger();
     QVERIFY(resultWindow()->isVisible());
 
     QTest::mouseClick(Control<QPushButton>(resultWindow(), "cmdBack"), Qt::LeftButton);
     QVERIFY(form()->isVisible());
+    // Shown again at that place, asked for explicitly so no window manager places it anew.
+    QCOMPARE(form()->pos(), place);
+    QVERIFY(form()->testAttribute(Qt::WA_Moved));
     QTRY_VERIFY(resultWindow() == nullptr);
     QCOMPARE(Control<QLineEdit>(form(), "txtName")->text(), QStringLiteral("RAM KUMAR"));
     QCOMPARE(Control<QLineEdit>(form(), "txtLonD")->text(), QStringLiteral("77"));
@@ -303,10 +312,9 @@ void AppControllerTest::showsTheAboutBoxModally() {
     QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
 
     auto* link = Control<QPushButton>(about, "lblHomePage");
-    QCOMPARE(link->text(), QStringLiteral("Click here to visit https://amsaview.example.org/"));
+    QCOMPARE(link->text(), QStringLiteral("Click here to visit https://example.net/amsaview/"));
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(opener_->opened,
-             QList<QUrl>{QUrl(QStringLiteral("https://amsaview.example.org/?page=home-page"))});
+    QCOMPARE(opener_->opened, QList<QUrl>{QUrl(QStringLiteral("https://example.net/amsaview/"))});
 
     const QPointer<QWidget> closing(about);
     QTest::mouseClick(Control<QPushButton>(about, "cmdOK"), Qt::LeftButton);

@@ -2,6 +2,9 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QtTest>
@@ -33,7 +36,7 @@ class MDITest : public QObject {
   private slots:
     void init() {
         aboutShown_ = 0;
-        frame_ = new MDI(webPages_, [this] { ++aboutShown_; });
+        frame_ = new MDI(webPages_, LinkTargets{}, [this] { ++aboutShown_; });
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_));
     }
@@ -89,12 +92,41 @@ class MDITest : public QObject {
         QCOMPARE(Child<QPushButton>(*frame_, "cmdExit").width(), 89);
     }
 
-    void resultWindowStaysWholeWhenTheFrameShrinks() {
-        frame_->resize(200, 200);
-        QTRY_VERIFY(frame_->width() >= 755);
+    // The offscreen screen is 800 x 600, smaller than the whole frame, as a
+    // 1280 x 720 screen at 125 % is.
+    void opensWithinTheScreen() {
+        const QRect screen = frame_->screen()->availableGeometry();
+        QVERIFY2(frame_->height() <= screen.height() && frame_->width() <= screen.width(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(frame_->width()).arg(frame_->height())));
+        // Back and Exit stay on the screen.
+        for (const char* button : {"cmdBack", "cmdExit"}) {
+            const auto& shown = Child<QPushButton>(*frame_, button);
+            const QRect place(shown.mapTo(frame_, QPoint()), shown.size());
+            QVERIFY2(frame_->rect().contains(place), button);
+        }
+    }
+
+    void resultWindowKeepsItsSizeAndScrollsInASmallFrame() {
         const QWidget& display = Child<QWidget>(*frame_, "frmDisplay");
-        QCOMPARE(display.size(), QSize(755, 533));
-        QVERIFY(display.visibleRegion().boundingRect() == display.rect());
+        const QSize whole = display.size();
+        QVERIFY(whole.width() >= 755 && whole.height() >= 533);
+        frame_->resize(400, 300);
+        auto& workspace = *frame_->findChild<QScrollArea*>();
+        QTRY_VERIFY(workspace.verticalScrollBar()->maximum() > 0);
+        QVERIFY(workspace.horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(display.size(), whole);
+
+        // Scrolled to the end, the window's bottom right corner shows.
+        workspace.verticalScrollBar()->setValue(workspace.verticalScrollBar()->maximum());
+        workspace.horizontalScrollBar()->setValue(workspace.horizontalScrollBar()->maximum());
+        const QPoint corner = display.mapTo(workspace.viewport(), display.rect().bottomRight());
+        QVERIFY(workspace.viewport()->rect().contains(corner));
+
+        // With room enough, no scroll bars and the window whole again.
+        frame_->resize(1200, 900);
+        QTRY_COMPARE(workspace.verticalScrollBar()->maximum(), 0);
+        QCOMPARE(workspace.horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(display.visibleRegion().boundingRect(), display.rect());
     }
 
     void backUnloadsTheFrame_data() {
