@@ -17,6 +17,14 @@ namespace {
 constexpr double kGuardSeconds = 1e-5;
 constexpr long kSecondsPerDegree = 3600;
 
+// Below this an angle's arc-seconds are a whole number a long holds exactly;
+// no angle the program computes comes anywhere near it.
+constexpr double kLargestWritable = 1e12;
+
+bool IsWritable(double angleDegrees) {
+    return std::isfinite(angleDegrees) && std::fabs(angleDegrees) < kLargestWritable;
+}
+
 struct DegreesMinutesSeconds {
     long degrees;
     long minutes;
@@ -59,6 +67,9 @@ void AppendTwoDigits(std::string& text, std::string_view digits) {
 }  // namespace
 
 std::string FormatLongitude(double angleDegrees) {
+    if (!IsWritable(angleDegrees)) {
+        return {};
+    }
     const double magnitude = std::fabs(angleDegrees);
     const long signIndex = static_cast<long>(std::floor(magnitude / 30));
     const std::string_view sign = signIndex < kSignCount
@@ -71,6 +82,9 @@ std::string FormatLongitude(double angleDegrees) {
 }
 
 std::string FormatSignedAngle(double angleDegrees) {
+    if (!IsWritable(angleDegrees)) {
+        return {};
+    }
     const double magnitude = std::fabs(angleDegrees);
     const DegreesMinutesSeconds dms = Split(magnitude, std::floor(magnitude) + 1);
     // The minus stays even when the whole degrees are 0: -0.5 is -0° 30' 0".

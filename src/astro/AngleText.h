@@ -11,6 +11,8 @@ inline constexpr std::string_view kDegreeMark = "\u00B0 ";  // UTF-8 degree sign
 
 // Long form: degrees, minutes and seconds within the sign, then the sign,
 // e.g. 256.5256 -> 16° 31' 32" Sag. Minutes and seconds are cut, never rounded.
+// Both forms are empty for a value that is not a finite number or lies 1e12°
+// or more from 0: a made-up angle would pass for a real one.
 std::string FormatLongitude(double angleDegrees);
 
 // Signed form, e.g. -23.85399 -> -23° 51' 14".

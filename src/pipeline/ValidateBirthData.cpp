@@ -1,9 +1,48 @@
 #include "pipeline/ValidateBirthData.h"
 
 #include "model/TextUtil.h"
+#include "model/TimeZoneTable.h"
 
 namespace amsaview {
 namespace {
+
+// A register or a birth file may hold any number where the form holds a row
+// of its list; every later step indexes a list with it.
+struct RowCheck {
+    int FormInput::*row;
+    int count;
+    const char* message;
+};
+
+constexpr RowCheck kRowChecks[] = {
+    {&FormInput::monthRow, 12, "The month must be a row from 0 to 11 (January to December)"},
+    {&FormInput::dayRow, 31, "The day must be a row from 0 to 30 (day 1 to day 31)"},
+    {&FormInput::yearRow, kLastYear - kFirstYear + 1,
+     "The year must be a row from 0 to 149 (1901 to 2050)"},
+    {&FormInput::hourRow, 24, "The hour must be a row from 0 to 23"},
+    {&FormInput::minuteRow, 60, "The minute must be a row from 0 to 59"},
+    {&FormInput::secondRow, 60, "The second must be a row from 0 to 59"},
+};
+
+static_assert(kLastYear - kFirstYear + 1 == 150 && kTimeZoneCount == 71,
+              "the row messages name the lists' last rows");
+
+bool IsRowOf(int row, int count) {
+    return row >= 0 && row < count;
+}
+
+std::optional<ValidationFailure> CheckRows(const FormInput& form) {
+    for (const RowCheck& check : kRowChecks) {
+        if (!IsRowOf(form.*check.row, check.count)) {
+            return ValidationFailure{check.message, MessageIcon::Critical, FormField::None};
+        }
+    }
+    if (form.zoneRow && !IsRowOf(*form.zoneRow, kTimeZoneCount)) {
+        return ValidationFailure{"The time zone must be a row from 0 to 70", MessageIcon::Critical,
+                                 FormField::None};
+    }
+    return std::nullopt;
+}
 
 struct RangeCheck {
     const std::string FormInput::*text;
@@ -38,6 +77,9 @@ bool IsThirtyDayMonthRow(int monthRow) {
 }  // namespace
 
 std::optional<ValidationFailure> ValidateBirthData(const FormInput& form) {
+    if (auto failure = CheckRows(form)) {
+        return failure;
+    }
     if (TrimBlanks(form.name).empty()) {
         return ValidationFailure{"Please Enter Name", MessageIcon::Critical, FormField::Name};
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "astro/AngleText.h"
 
@@ -38,6 +39,24 @@ TEST(FormatSignedAngle, KeepsTheSignOfTheNumber) {
     // Whole degrees of 0 must not lose the minus.
     EXPECT_EQ(FormatSignedAngle(-0.5), "-0\u00B0 30' 0\"");
     EXPECT_EQ(FormatSignedAngle(0), "0\u00B0 0' 0\"");
+}
+
+TEST(AngleText, NoTextForWhatIsNotAnAngle) {
+    constexpr double kCases[] = {std::numeric_limits<double>::quiet_NaN(),
+                                 std::numeric_limits<double>::infinity(),
+                                 -std::numeric_limits<double>::infinity(),
+                                 std::numeric_limits<double>::max(),
+                                 std::numeric_limits<double>::lowest(),
+                                 1e12,
+                                 -1e12};
+    for (const double angle : kCases) {
+        EXPECT_EQ(FormatLongitude(angle), "") << angle;
+        EXPECT_EQ(FormatSignedAngle(angle), "") << angle;
+        EXPECT_EQ(ShortPositionText(FormatLongitude(angle)), "0  0") << angle;
+    }
+    // Just inside the bound: 999999999999.5° is 33333333333 signs and 9.5°.
+    EXPECT_EQ(FormatLongitude(999999999999.5), "9\u00B0 30' 0\" ");
+    EXPECT_EQ(FormatSignedAngle(-999999999999.5), "-999999999999\u00B0 30' 0\"");
 }
 
 TEST(ShortPositionText, PadsDegreesAndMinutesAndDropsSeconds) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "pipeline/ComputeChart.h"
 #include "support/FormExamples.h"
 
@@ -68,6 +70,60 @@ TEST(ComputeChart, FailedCheckChangesNothing) {
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message, "Please Enter Name");
     EXPECT_EQ(result, before);
+}
+
+// A register or a birth file hands over rows the windows never would.
+TEST(ComputeChart, RowOutsideItsListIsRefusedBeforeAnythingReadsIt) {
+    struct Case {
+        const char* field;
+        int FormInput::*row;
+        int count;
+        const char* message;
+    };
+    const Case kCases[] = {
+        {"month", &FormInput::monthRow, 12,
+         "The month must be a row from 0 to 11 (January to December)"},
+        {"day", &FormInput::dayRow, 31, "The day must be a row from 0 to 30 (day 1 to day 31)"},
+        {"year", &FormInput::yearRow, 150, "The year must be a row from 0 to 149 (1901 to 2050)"},
+        {"hour", &FormInput::hourRow, 24, "The hour must be a row from 0 to 23"},
+        {"minute", &FormInput::minuteRow, 60, "The minute must be a row from 0 to 59"},
+        {"second", &FormInput::secondRow, 60, "The second must be a row from 0 to 59"},
+    };
+    ChartResult result = Computed(DelhiForm(1975, 3, 7, 9, 5));
+    const ChartResult before = result;
+    for (const Case& c : kCases) {
+        for (const int row : {-1, c.count, c.count + 1000, INT_MAX, INT_MIN}) {
+            FormInput form = DelhiForm(1975, 1, 1, 9, 5);
+            form.*c.row = row;
+            const auto failure = ComputeChart(form, result);
+            ASSERT_TRUE(failure.has_value()) << c.field << " row " << row;
+            EXPECT_EQ(*failure,
+                      (ValidationFailure{c.message, MessageIcon::Critical, FormField::None}))
+                << c.field << " row " << row;
+            EXPECT_EQ(result, before) << c.field << " row " << row;
+        }
+        FormInput form = DelhiForm(1975, 1, 1, 9, 5);
+        form.*c.row = c.count - 1;
+        ChartResult last;
+        EXPECT_FALSE(ComputeChart(form, last).has_value()) << c.field << " last row";
+    }
+}
+
+TEST(ComputeChart, TimeZoneRowOutsideTheListIsRefused) {
+    const ValidationFailure expected{"The time zone must be a row from 0 to 70",
+                                     MessageIcon::Critical, FormField::None};
+    for (const int row : {-1, 71, INT_MAX, INT_MIN}) {
+        FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+        form.zoneRow = row;
+        ChartResult result;
+        EXPECT_EQ(ComputeChart(form, result), expected) << "zone row " << row;
+    }
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    form.zoneRow = 70;
+    ChartResult result;
+    EXPECT_FALSE(ComputeChart(form, result).has_value()) << "zone row 70";
+    form.zoneRow = std::nullopt;  // nothing selected keeps the earlier shift
+    EXPECT_FALSE(ComputeChart(form, result).has_value()) << "no zone row";
 }
 
 TEST(ComputeChart, SecondsChangeNothing) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 
 #include "pipeline/PlaceLookup.h"
@@ -77,6 +78,14 @@ TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
              f.lonDegrees = "999";
          },
          Critical("Please Enter Name", FormField::Name)},
+        {"rows before the name",
+         [](FormInput& f) {
+             f.name = "";
+             f.yearRow = 150;
+         },
+         Critical("The year must be a row from 0 to 149 (1901 to 2050)", FormField::None)},
+        {"day row near INT_MAX", [](FormInput& f) { f.dayRow = INT_MAX; },
+         Critical("The day must be a row from 0 to 30 (day 1 to day 31)", FormField::None)},
         {"29 Feb 1904", [](FormInput& f) { Date(f, 1904, 2, 29); }, std::nullopt},
         {"29 Feb 2000", [](FormInput& f) { Date(f, 2000, 2, 29); }, std::nullopt},
         {"29 Feb 1901", [](FormInput& f) { Date(f, 1901, 2, 29); }, Information(kFebruary)},

@@ -361,7 +361,7 @@ void frmMainTest::judgesPastedAndDroppedText() {
     QCOMPARE(edit->text(), after);
 
     QStringList shown;
-    for (const ShownMessage& shownMessage : messages_.shown) {
+    for (const testing::ShownMessage& shownMessage : messages_.shown) {
         shown.append(shownMessage.text);
         QCOMPARE(shownMessage.parent, form_.get());
         QCOMPARE(shownMessage.icon, box == QLatin1String("txtName") ? MessageIcon::Information

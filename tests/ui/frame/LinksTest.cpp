@@ -99,7 +99,7 @@ class LinksTest : public QObject {
     void helpMenuOpensWhatItHas() {
         QFETCH(QUrl, guide);
         QFETCH(QString, home);
-        RecordingWebPageOpener opener;
+        testing::RecordingWebPageOpener opener;
         QMenuBar bar;
         int about = 0;
         QMenu* menu = AddHelpMenu(bar, opener, LinkTargets{guide, home}, [&about] { ++about; });
@@ -132,7 +132,7 @@ class LinksTest : public QObject {
     }
 
     void aboutBoxLinksToTheHomePageIfThereIsOne() {
-        RecordingWebPageOpener opener;
+        testing::RecordingWebPageOpener opener;
         {
             frmAbout about(opener, LinkTargets{kGuide, kHome});
             QPushButton& link = Named<QPushButton>(about, "lblHomePage");

@@ -1,0 +1,40 @@
+// Feeds files, or every file of the folders named, to a fuzz target once
+// each, so its corpus runs as a plain test in builds without libFuzzer.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+void Replay(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    const std::vector<char> bytes{std::istreambuf_iterator<char>(stream), {}};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path path(argv[i]);
+        if (std::filesystem::is_directory(path)) {
+            for (const auto& entry : std::filesystem::directory_iterator(path)) {
+                if (entry.is_regular_file()) {
+                    Replay(entry.path());
+                    ++replayed;
+                }
+            }
+        } else {
+            Replay(path);
+            ++replayed;
+        }
+    }
+    std::printf("Replayed %d inputs\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
