@@ -71,12 +71,6 @@ TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
          Critical(kLatDegrees, FormField::LatDegrees)},
         {"latitude minutes empty", [](FormInput& f) { f.latMinutes = ""; },
          Critical(kLatMinutes, FormField::LatMinutes)},
-        {"name before coordinates",
-         [](FormInput& f) {
-             f.name = "";
-             f.lonDegrees = "999";
-         },
-         Critical("Please Enter Name", FormField::Name)},
         {"29 Feb 1904", [](FormInput& f) { Date(f, 1904, 2, 29); }, std::nullopt},
         {"29 Feb 2000", [](FormInput& f) { Date(f, 2000, 2, 29); }, std::nullopt},
         {"29 Feb 1901", [](FormInput& f) { Date(f, 1901, 2, 29); }, Information(kFebruary)},
@@ -94,6 +88,43 @@ TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
         FormInput form = DelhiForm(1975, 3, 7, 9, 5);
         c.edit(form);
         EXPECT_EQ(ValidateBirthData(form), c.expected) << c.what;
+    }
+}
+
+// Two checks fail at once: the earlier in the order wins, for every pair of
+// neighbours (February and the thirty-day months cannot fail together).
+TEST(ValidateBirthData, OfTwoFailuresTheEarlierCheckWins) {
+    const auto badName = [](FormInput& f) { f.name = " "; };
+    const auto badLonDegrees = [](FormInput& f) { f.lonDegrees = "180"; };
+    const auto badLonMinutes = [](FormInput& f) { f.lonMinutes = "60"; };
+    const auto badLatDegrees = [](FormInput& f) { f.latDegrees = "90"; };
+    const auto badLatMinutes = [](FormInput& f) { f.latMinutes = "60"; };
+    const auto badFebruary = [](FormInput& f) { Date(f, 1901, 2, 30); };
+    const auto badApril = [](FormInput& f) { Date(f, 1901, 4, 31); };
+    struct Pair {
+        const char* what;
+        std::function<void(FormInput&)> earlier, later;
+        ValidationFailure expected;
+    };
+    const Pair kPairs[] = {
+        {"name, longitude degrees", badName, badLonDegrees,
+         Critical("Please Enter Name", FormField::Name)},
+        {"longitude degrees, minutes", badLonDegrees, badLonMinutes,
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude minutes, latitude degrees", badLonMinutes, badLatDegrees,
+         Critical(kLonMinutes, FormField::LonMinutes)},
+        {"latitude degrees, minutes", badLatDegrees, badLatMinutes,
+         Critical(kLatDegrees, FormField::LatDegrees)},
+        {"latitude minutes, February", badLatMinutes, badFebruary,
+         Critical(kLatMinutes, FormField::LatMinutes)},
+        {"latitude minutes, thirty days", badLatMinutes, badApril,
+         Critical(kLatMinutes, FormField::LatMinutes)},
+    };
+    for (const Pair& pair : kPairs) {
+        FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+        pair.later(form);
+        pair.earlier(form);
+        EXPECT_EQ(ValidateBirthData(form), pair.expected) << pair.what;
     }
 }
 
