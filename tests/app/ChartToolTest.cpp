@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,12 +52,59 @@ TEST(ChartTool, PrintsTheWholeChartAsJson) {
     EXPECT_NEAR(values["longitudes"].toArray()[0].toDouble(), 256.5256, 1e-4);
 }
 
-TEST(ChartTool, UniversalTimeCarriesTheDate) {
-    const ToolRun run = RunTool({"--name", "A", "--date", "2000-01-01", "--time", "01:00", "--lon",
-                                 "77E12", "--lat", "28N36", "--zone", "34"});
+// The whole document, byte for byte, of a birth whose universal time falls
+// on the day before, with three planets retrograde. Written by the build of
+// commit da9ba63, before the placements became data.
+TEST(ChartTool, GoldenDocument) {
+    const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "1947-03-15", "--time", "00:30",
+                                 "--lon", "77E12", "--lat", "28N36", "--zone", "34", "--city",
+                                 "New Delhi", "--state", "Delhi", "--country", "India"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
-    EXPECT_EQ(values["universalTime"].toString(), "1999-12-31T19:30:00Z");
+    QFile golden(QStringLiteral(AMSAVIEW_GOLDEN_DIR "/1947-03-15-delhi.json"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << golden.fileName().toStdString();
+    EXPECT_EQ(run.out.toStdString(), golden.readAll().toStdString());
+}
+
+TEST(ChartTool, UniversalTimeCarriesTheDate) {
+    struct Case {
+        const char* date;
+        const char* time;
+        const char* zone;
+        bool dst;
+        const char* expected;
+    };
+    constexpr Case kCases[] = {
+        {"2000-01-01", "01:00", "34", false, "1999-12-31T19:30:00Z"},
+        // Before 1970 the moment is a negative count of seconds.
+        {"1947-08-15", "00:00", "34", false, "1947-08-14T18:30:00Z"},
+        {"1901-01-01", "00:00", "35", true, "1900-12-31T11:00:00Z"},
+        {"2050-12-31", "23:59", "36", false, "2051-01-01T11:59:00Z"},
+        {"1969-12-31", "20:00", "50", true, "1969-12-31T22:30:00Z"},
+    };
+    for (const Case& c : kCases) {
+        QStringList arguments = {"--name", "A",     "--date", c.date,  "--time", c.time,
+                                 "--lon",  "77E12", "--lat",  "28N36", "--zone", c.zone};
+        if (c.dst) {
+            arguments << "--dst";
+        }
+        const ToolRun run = RunTool(arguments);
+        ASSERT_EQ(run.exitCode, 0) << c.date << ' ' << run.err.toStdString();
+        const QJsonObject values = QJsonDocument::fromJson(run.out).object()["values"].toObject();
+        EXPECT_EQ(values["universalTime"].toString().toStdString(), c.expected)
+            << c.date << ' ' << c.time << " row " << c.zone;
+    }
+}
+
+// The first and the last day of the years the form offers are accepted.
+TEST(ChartTool, AcceptsTheFirstAndLastDayOfTheRange) {
+    for (const char* date : {"1901-01-01", "2050-12-31"}) {
+        const ToolRun run = RunTool(
+            {"--name", "A", "--date", date, "--time", "12:00", "--lon", "0E00", "--lat", "0N00"});
+        EXPECT_EQ(run.exitCode, 0) << date << ": " << run.err.toStdString();
+        EXPECT_EQ(QJsonDocument::fromJson(run.out).object()["lblDOB"].toString().toStdString(),
+                  date[5] == '0' ? "January/1/1901" : "December/31/2050")
+            << date;
+    }
 }
 
 TEST(ChartTool, PlanetsStandInTheEquinoxOfTheDate) {

@@ -106,6 +106,43 @@ TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
     }
 }
 
+// Two checks fail at once: the earlier in the order wins, for every pair of
+// neighbours (February and the thirty-day months cannot fail together).
+TEST(ValidateBirthData, OfTwoFailuresTheEarlierCheckWins) {
+    const auto badName = [](FormInput& f) { f.name = " "; };
+    const auto badLonDegrees = [](FormInput& f) { f.lonDegrees = "180"; };
+    const auto badLonMinutes = [](FormInput& f) { f.lonMinutes = "60"; };
+    const auto badLatDegrees = [](FormInput& f) { f.latDegrees = "90"; };
+    const auto badLatMinutes = [](FormInput& f) { f.latMinutes = "60"; };
+    const auto badFebruary = [](FormInput& f) { Date(f, 1901, 2, 30); };
+    const auto badApril = [](FormInput& f) { Date(f, 1901, 4, 31); };
+    struct Pair {
+        const char* what;
+        std::function<void(FormInput&)> earlier, later;
+        ValidationFailure expected;
+    };
+    const Pair kPairs[] = {
+        {"name, longitude degrees", badName, badLonDegrees,
+         Critical("Please Enter Name", FormField::Name)},
+        {"longitude degrees, minutes", badLonDegrees, badLonMinutes,
+         Critical(kLonDegrees, FormField::LonDegrees)},
+        {"longitude minutes, latitude degrees", badLonMinutes, badLatDegrees,
+         Critical(kLonMinutes, FormField::LonMinutes)},
+        {"latitude degrees, minutes", badLatDegrees, badLatMinutes,
+         Critical(kLatDegrees, FormField::LatDegrees)},
+        {"latitude minutes, February", badLatMinutes, badFebruary,
+         Critical(kLatMinutes, FormField::LatMinutes)},
+        {"latitude minutes, thirty days", badLatMinutes, badApril,
+         Critical(kLatMinutes, FormField::LatMinutes)},
+    };
+    for (const Pair& pair : kPairs) {
+        FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+        pair.later(form);
+        pair.earlier(form);
+        EXPECT_EQ(ValidateBirthData(form), pair.expected) << pair.what;
+    }
+}
+
 TEST(ValidatePlaceForLookup, NeedsCityStateAndCountryInThatOrder) {
     FormInput form = DelhiForm(1975, 3, 7, 9, 5);
     EXPECT_EQ(ValidatePlaceForLookup(form), std::nullopt);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "astro/AngleText.h"
 #include "vedic/Nakshatra.h"
 
@@ -21,16 +24,44 @@ TEST(NakshatraPadaOf, QuarterOfTheMansion) {
     EXPECT_EQ(NakshatraPadaOf(359.99), 4);
 }
 
-TEST(TablesAgree, EveryNakshatraHasARowAndEverySignNinePadas) {
-    for (const std::string_view name : NakshatraNames) {
-        EXPECT_TRUE(LookupLordAndPada(name, "Mesha").has_value()) << name;
-    }
+// A sign is 9 padas of 3° 20', a nakshatra 4 of them: sign s runs from pada
+// 9s to 9s + 9, nakshatra k from 4k to 4k + 4.
+TEST(SignNakshatraTable, EachSignsThreeRowsAreTheNakshatrasOverItAndTheirPadasInIt) {
     for (int sign = 0; sign < 12; ++sign) {
-        int padas = 0;
-        for (int row = 3 * sign; row < 3 * sign + 3; ++row) {
-            padas += SignNakshatraTable[static_cast<std::size_t>(row)].padas[0] - '0';
+        for (int j = 0; j < 3; ++j) {
+            const int nakshatra = 9 * sign / 4 + j;
+            const int padasInSign =
+                std::min(4 * nakshatra + 4, 9 * sign + 9) - std::max(4 * nakshatra, 9 * sign);
+            const SignNakshatraRow& row =
+                SignNakshatraTable[static_cast<std::size_t>(3 * sign + j)];
+            EXPECT_EQ(row.nakshatra, NakshatraNames[static_cast<std::size_t>(nakshatra)])
+                << "sign " << sign << " row " << j;
+            EXPECT_EQ(row.padas, std::to_string(padasInSign)) << "sign " << sign << " row " << j;
         }
-        EXPECT_EQ(padas, 9) << "sign " << sign;
+    }
+}
+
+TEST(LookupLordAndPada, LordsRunInTheirCycleFromAswini) {
+    // Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury, three times over.
+    constexpr std::string_view kCycle[] = {"Ketu", "Venus",   "Sun",    "Moon",   "Mars",
+                                           "Rahu", "Jupiter", "Saturn", "Mercury"};
+    // The program's own spelling of the 27, from 0° Aries; written out here so
+    // that a swap inside the list is caught.
+    constexpr std::string_view kNames[] = {
+        "Aswini",          "Bharani",         "Krittika",   "Rohini",    "Mrigsira",
+        "Ardra",           "Punarvasu",       "Pushya",     "Aslesha",   "Magha",
+        "Purbha Phalguni", "Uttara Phalguni", "Hasta",      "Chitra",    "Swati",
+        "Vishakha",        "Anuradha",        "Jyeshtha",   "Mula",      "P.Shadya",
+        "U.Shadya",        "Shravana",        "Dhanishtha", "Shatbisha", "Purbha Phadra",
+        "Uttara Phadra",   "Revati"};
+    for (std::size_t k = 0; k < NakshatraNames.size(); ++k) {
+        EXPECT_EQ(NakshatraNames[k], kNames[k]) << "nakshatra " << k;
+        // The mansion's middle, so the name comes from the longitude.
+        const double middle = (static_cast<double>(k) + 0.5) * 40 / 3.0;
+        const std::string_view name = NakshatraNames[static_cast<std::size_t>(NakshatraOf(middle))];
+        const auto entry = LookupLordAndPada(name, "Mesha");
+        ASSERT_TRUE(entry.has_value()) << name;
+        EXPECT_EQ(entry->lord, kCycle[k % 9]) << "nakshatra " << k << ", " << name;
     }
 }
 

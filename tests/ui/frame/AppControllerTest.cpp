@@ -8,6 +8,8 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "support/RecordingSeams.h"
 #include "ui/frame/AppController.h"
@@ -91,6 +93,7 @@ class AppControllerTest : public QObject {
     void showsTheAboutBoxModally();
     void endsTheProgramWhenTheFormCloses();
     void endsTheProgramFromTheResult();
+    void runsARoundTripInTheEventLoop();
 
   private:
     QWidget* form() const { return TopLevel("frmMain"); }
@@ -361,6 +364,60 @@ void AppControllerTest::endsTheProgramFromTheResult() {
         failsafe.start(5000);
         QCOMPARE(QApplication::exec(), 0);
     }
+}
+
+// The program as a user runs it, inside the event loop: analyse, the program
+// is still running, Back, Exit ends it with status 0. Outside the loop a
+// request to quit goes unnoticed, so only this catches a window that ends
+// the program on its way.
+void AppControllerTest::runsARoundTripInTheEventLoop() {
+    Enter(form(), kDelhi);
+    QStringList done;
+    const std::vector<std::pair<QString, std::function<bool()>>> steps = {
+        {QStringLiteral("analyse"),
+         [this] {
+             Control<QPushButton>(form(), "cmdRashi")->click();
+             return true;
+         }},
+        {QStringLiteral("result shown, program running"),
+         [this] {
+             return resultWindow() != nullptr && resultWindow()->isVisible() &&
+                    !form()->isVisible();
+         }},
+        {QStringLiteral("back"),
+         [this] {
+             QTest::mouseClick(Control<QPushButton>(resultWindow(), "cmdBack"), Qt::LeftButton);
+             return true;
+         }},
+        {QStringLiteral("form shown again"),
+         [this] { return form()->isVisible() && resultWindow() == nullptr; }},
+        {QStringLiteral("exit"),
+         [this] {
+             Control<QAction>(form(), "mnuExit")->trigger();
+             return true;
+         }},
+    };
+    // One step per turn of the loop, each after the events of the one before.
+    QTimer stepper;
+    stepper.setInterval(50);
+    connect(&stepper, &QTimer::timeout, [&] {
+        if (done.size() < static_cast<qsizetype>(steps.size())) {
+            const auto& [name, step] = steps[static_cast<std::size_t>(done.size())];
+            done << (step() ? name : name + QStringLiteral(": FAILED"));
+        }
+    });
+    stepper.start();
+    QTimer failsafe;  // a failure, not a hang
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    failsafe.start(10000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QStringList expected;
+    for (const auto& step : steps) {
+        expected << step.first;
+    }
+    QCOMPARE(done, expected);
 }
 
 }  // namespace amsaview

@@ -197,6 +197,15 @@ class frmDisplayTest : public QObject {
         QCOMPARE(Child<QPushButton>(*display_, "cmdDivisionalChart").text(),
                  QStringLiteral("Divisional Charts"));
         QCOMPARE(display_->windowTitle(), QStringLiteral("Amsaview v1.80"));
+        // The titles drawn in the middle of each chart.
+        QCOMPARE(Child<ChartGrid>(*display_, "fraBirthchart").title(),
+                 QStringLiteral("Rashi Chart"));
+        const char* const divisionalTitles[] = {"Hora",    "Drekkana", "Chaturthamsa", "Saptamsa",
+                                                "Navamsa", "Dasamsa",  "Dwadasamsa"};
+        for (std::size_t chart = 0; chart < kDivisionalFrames.size(); ++chart) {
+            QCOMPARE(Child<ChartGrid>(*display_, kDivisionalFrames[chart]).title(),
+                     QString::fromLatin1(divisionalTitles[chart]));
+        }
     }
 
     void everyLabelIsPlainText() {
