@@ -101,6 +101,11 @@ SwissBodyPosition Body(double julianDayUt, int number, int32 flags, std::string_
 
 }  // namespace
 
+std::string SwissEphemerisVersion() {
+    char version[AS_MAXCH] = "";
+    return swe_version(version);
+}
+
 double JulianDayUt(int year, int month, int day, double hours) {
     return swe_julday(year, month, day, hours, SE_GREG_CAL);
 }
