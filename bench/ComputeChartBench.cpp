@@ -7,9 +7,10 @@
 
 namespace {
 
-// Births spread over 1901..2050 and the hours of the day, so that Swiss
-// Ephemeris neither repeats a moment (it keeps the last one) nor stays in one
-// stretch of its files.
+// Births spread over 1901..2050 in date order, as BM_SwissChart has them, and
+// over the hours of the day, so that Swiss Ephemeris neither repeats a moment
+// (it keeps the last one) nor stays in one stretch of its files. Births in
+// random order cost the library about 50 µs more each: it rereads its files.
 std::vector<amsaview::FormInput> SpreadBirths() {
     std::vector<amsaview::FormInput> forms;
     for (int i = 0; i < 1000; ++i) {
@@ -17,7 +18,7 @@ std::vector<amsaview::FormInput> SpreadBirths() {
         form.name = "RAM KUMAR";
         form.monthRow = i % 12;
         form.dayRow = (i * 7) % 28;
-        form.yearRow = (i * 37) % (amsaview::kLastYear - amsaview::kFirstYear + 1);
+        form.yearRow = i * (amsaview::kLastYear - amsaview::kFirstYear + 1) / 1000;
         form.hourRow = (i * 5) % 24;
         form.minuteRow = (i * 13) % 60;
         form.lonDegrees = "77";
