@@ -113,8 +113,9 @@ void BM_BatchRun(benchmark::State& state) {
     for (auto _ : state) {
         std::FILE* file = OpenInMemory(csv);
         const auto reader = amsaview::OpenBirthReader(file, amsaview::BatchFormat::Csv);
-        benchmark::DoNotOptimize(amsaview::RunBatch(
-            *reader, output, static_cast<unsigned>(state.range(0)), [](long, long long) {}));
+        benchmark::DoNotOptimize(amsaview::RunBatch(*reader, amsaview::BuiltInPositionSource(),
+                                                    output, static_cast<unsigned>(state.range(0)),
+                                                    [](long, long long) {}));
         std::fclose(file);
     }
     std::fclose(output);

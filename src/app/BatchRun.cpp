@@ -20,14 +20,14 @@ struct Slice {
     long failed = 0;
 };
 
-void ChartSlice(const std::vector<BatchRow>& rows, std::size_t begin, std::size_t end,
-                Slice& slice) {
+void ChartSlice(const std::vector<BatchRow>& rows, const PositionSource& source, std::size_t begin,
+                std::size_t end, Slice& slice) {
     ChartResult scratch;
     slice.out.clear();
     slice.charted = 0;
     slice.failed = 0;
     for (std::size_t i = begin; i < end; ++i) {
-        ++(ChartRow(rows[i], scratch, slice.out) ? slice.charted : slice.failed);
+        ++(ChartRow(rows[i], source, scratch, slice.out) ? slice.charted : slice.failed);
     }
 }
 
@@ -41,7 +41,8 @@ std::size_t ReadChunk(BirthReader& reader, std::vector<BatchRow>& rows) {
 
 }  // namespace
 
-bool ChartRow(const BatchRow& row, ChartResult& scratch, std::string& out) {
+bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
+              std::string& out) {
     if (!row.error.empty()) {
         AppendErrorJsonLine(row.error, row.line, out);
         return false;
@@ -51,7 +52,7 @@ bool ChartRow(const BatchRow& row, ChartResult& scratch, std::string& out) {
         AppendErrorJsonLine(*error, row.line, out);
         return false;
     }
-    if (const auto failure = ComputeChart(std::get<FormInput>(form), scratch)) {
+    if (const auto failure = ComputeChart(std::get<FormInput>(form), source, scratch)) {
         AppendErrorJsonLine(failure->message, row.line, out);
         return false;
     }
@@ -59,8 +60,8 @@ bool ChartRow(const BatchRow& row, ChartResult& scratch, std::string& out) {
     return true;
 }
 
-BatchOutcome RunBatch(BirthReader& reader, std::FILE* output, unsigned jobs,
-                      const BatchProgress& progress) {
+BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
+                      unsigned jobs, const BatchProgress& progress) {
     BatchOutcome outcome;
     const std::size_t chunkSize = kRowsPerJob * jobs;
     std::vector<BatchRow> current(chunkSize);
@@ -72,14 +73,14 @@ BatchOutcome RunBatch(BirthReader& reader, std::FILE* output, unsigned jobs,
         const std::size_t share = (count + jobs - 1) / jobs;
         std::size_t nextCount = 0;
         if (jobs == 1) {
-            ChartSlice(current, 0, count, slices[0]);
+            ChartSlice(current, source, 0, count, slices[0]);
             nextCount = ReadChunk(reader, next);
         } else {
             std::vector<std::jthread> workers;
             for (unsigned job = 0; job < jobs; ++job) {
                 const std::size_t begin = std::min(count, job * share);
                 const std::size_t end = std::min(count, begin + share);
-                workers.emplace_back(ChartSlice, std::cref(current), begin, end,
+                workers.emplace_back(ChartSlice, std::cref(current), std::cref(source), begin, end,
                                      std::ref(slices[job]));
             }
             nextCount = ReadChunk(reader, next);

@@ -6,6 +6,7 @@
 
 #include "app/BirthReader.h"
 #include "pipeline/ChartResult.h"
+#include "pipeline/PositionSource.h"
 
 namespace amsaview {
 
@@ -22,12 +23,13 @@ using BatchProgress = std::function<void(long rows, long long bytesRead)>;
 
 // One output line for one row: the chart plus its line number, or the error.
 // Returns whether the row charted.
-bool ChartRow(const BatchRow& row, ChartResult& scratch, std::string& out);
+bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
+              std::string& out);
 
-// Charts every row the reader gives and writes one line each to `output`, in
-// input order. Rows are read in chunks of a few thousand: `jobs` threads chart
+// Charts every row the reader gives from `source` and writes one line each to
+// `output`, in input order. Rows are read in chunks of a few thousand: `jobs` threads chart
 // one chunk while the next is read, so memory stays flat.
-BatchOutcome RunBatch(BirthReader& reader, std::FILE* output, unsigned jobs,
-                      const BatchProgress& progress);
+BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
+                      unsigned jobs, const BatchProgress& progress);
 
 }  // namespace amsaview

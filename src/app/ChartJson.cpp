@@ -122,6 +122,28 @@ const std::array<const DivisionalChart*, kDivisionalChartCount>& ChartsByTitle()
 }
 
 template <typename Writer>
+void KeyValue(Writer& writer, std::string_view key) {
+    writer.String(key.data(), static_cast<rapidjson::SizeType>(key.size()));
+}
+
+// The source and, for Swiss Ephemeris, its options, by their command-line keys.
+template <typename Writer>
+void Method(Writer& writer, const EphemerisSettings& method) {
+    writer.StartObject();
+    if (method.kind == EphemerisKind::Swiss) {
+        writer.Key("ayanamsa");
+        KeyValue(writer, CommandLineKey(method.ayanamsa));
+    }
+    writer.Key("ephemeris");
+    KeyValue(writer, CommandLineKey(method.kind));
+    if (method.kind == EphemerisKind::Swiss) {
+        writer.Key("node");
+        KeyValue(writer, CommandLineKey(method.node));
+    }
+    writer.EndObject();
+}
+
+template <typename Writer>
 void Values(Writer& writer, const ChartResult& result) {
     const ChartPositions& positions = result.positions;
     writer.StartObject();
@@ -135,6 +157,8 @@ void Values(Writer& writer, const ChartResult& result) {
         Number(writer, longitude);
     }
     writer.EndArray();
+    writer.Key("method");
+    Method(writer, result.method);
     writer.Key("moonSidereal");
     Number(writer, positions.moonSidereal);
     writer.Key("universalTime");

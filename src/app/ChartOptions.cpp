@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <optional>
 #include <span>
 #include <thread>
 
@@ -39,6 +40,15 @@ constexpr Option kBatchOptions[] = {
 constexpr Option kBirthFileOptions[] = {
     {"birth", "Take the birth from a birth file (.amsaview.json) instead.", "FILE"},
     {"index", "Which birth of the file, counted from 1 (the first when left out).", "N"},
+};
+
+constexpr Option kMethodOptions[] = {
+    {"ephemeris", "Where the positions come from: builtin (the default) or swiss.", "SOURCE"},
+    {"ayanamsa",
+     "With --ephemeris swiss: lahiri (the default), lahiri-icrc, true-chitra, krishnamurti, "
+     "raman, fagan-bradley or none.",
+     "NAME"},
+    {"node", "With --ephemeris swiss: Rahu as the mean (the default) or true node.", "mean|true"},
 };
 
 constexpr unsigned kMostJobs = 256;
@@ -119,9 +129,63 @@ ChartRequest FromBirthFile(const QCommandLineParser& parser) {
     return births.value()[static_cast<std::size_t>(index - 1)].form;
 }
 
+template <typename Value, std::size_t N>
+QString Choices(const std::array<Value, N>& values) {
+    QStringList keys;
+    for (const Value value : values) {
+        keys << QString::fromUtf8(CommandLineKey(value));
+    }
+    return keys.join(QStringLiteral(", "));
+}
+
+// Reads one method option into `target`; the line saying what is wrong otherwise.
+template <typename Value, std::size_t N>
+std::optional<QString> ReadMethodOption(const QCommandLineParser& parser, const char* name,
+                                        std::optional<Value> (*fromKey)(std::string_view),
+                                        const std::array<Value, N>& values, Value& target) {
+    if (!parser.isSet(QLatin1String(name))) {
+        return std::nullopt;
+    }
+    const std::string key = parser.value(QLatin1String(name)).toStdString();
+    if (const auto value = fromKey(key)) {
+        target = *value;
+        return std::nullopt;
+    }
+    return QStringLiteral("--%1 must be one of %2").arg(QLatin1String(name), Choices(values));
+}
+
+// The built-in method has no ayanamsa or node to choose: refused rather than
+// ignored, so that nobody reads a built-in chart as a Swiss Ephemeris one.
+std::optional<QString> ReadMethod(const QCommandLineParser& parser, EphemerisSettings& method) {
+    if (auto error = ReadMethodOption(parser, "ephemeris", EphemerisKindFromKey, kEphemerisKinds,
+                                      method.kind)) {
+        return error;
+    }
+    if (auto error = ReadMethodOption(parser, "ayanamsa", AyanamsaModeFromKey, kAyanamsaModes,
+                                      method.ayanamsa)) {
+        return error;
+    }
+    if (auto error = ReadMethodOption(parser, "node", LunarNodeFromKey, kLunarNodes, method.node)) {
+        return error;
+    }
+    if (method.kind == EphemerisKind::BuiltIn) {
+        for (const char* swissOnly : {"ayanamsa", "node"}) {
+            if (parser.isSet(QLatin1String(swissOnly))) {
+                return QStringLiteral("--%1 needs --ephemeris swiss").arg(QLatin1String(swissOnly));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ChartRequest ParseChartOptions(const QStringList& arguments) {
+    EphemerisSettings ignored;
+    return ParseChartOptions(arguments, ignored);
+}
+
+ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Computes one birth chart and prints it as JSON, or one chart per line "
@@ -129,8 +193,12 @@ ChartRequest ParseChartOptions(const QStringList& arguments) {
     AddOptions(parser, kBirthOptions);
     AddOptions(parser, kBatchOptions);
     AddOptions(parser, kBirthFileOptions);
+    AddOptions(parser, kMethodOptions);
     if (!parser.parse(arguments)) {
         return parser.errorText();
+    }
+    if (auto error = ReadMethod(parser, method)) {
+        return *error;
     }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());

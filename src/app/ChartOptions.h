@@ -7,6 +7,7 @@
 
 #include "app/BirthFields.h"
 #include "model/FormInput.h"
+#include "swiss/EphemerisSettings.h"
 
 namespace amsaview {
 
@@ -23,5 +24,9 @@ struct BatchSettings {
 // batch, or the one line that says what is wrong with the command line.
 using ChartRequest = std::variant<BirthFields, FormInput, BatchSettings, QString>;
 ChartRequest ParseChartOptions(const QStringList& arguments);
+
+// The same, also reading --ephemeris, --ayanamsa and --node into `method`,
+// which holds for every chart of the request.
+ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method);
 
 }  // namespace amsaview

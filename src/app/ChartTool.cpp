@@ -11,6 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <stdexcept>
 
 #include "app/BatchRun.h"
 #include "app/ChartJson.h"
@@ -60,9 +62,9 @@ int LostOutput(const char* reason) {
     return kLostOutput;
 }
 
-int ChartForm(const amsaview::FormInput& form) {
+int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings& method) {
     amsaview::ChartResult result;
-    if (const auto failure = amsaview::ComputeChart(form, result)) {
+    if (const auto failure = amsaview::ComputeChart(form, method, result)) {
         return Fail(QString::fromStdString(failure->message));
     }
     std::string json;
@@ -74,12 +76,12 @@ int ChartForm(const amsaview::FormInput& form) {
     return 0;
 }
 
-int ChartOne(const amsaview::BirthFields& fields) {
+int ChartOne(const amsaview::BirthFields& fields, const amsaview::EphemerisSettings& method) {
     const auto form = amsaview::ParseBirth(fields);
     if (const auto* error = std::get_if<std::string>(&form)) {
         return Fail(QString::fromStdString(*error));
     }
-    return ChartForm(std::get<amsaview::FormInput>(form));
+    return ChartForm(std::get<amsaview::FormInput>(form), method);
 }
 
 // Rows done, rate and time left on one line rewritten in place, a few times a
@@ -122,7 +124,13 @@ class ProgressLine {
     Clock::time_point lastShown_ = start_;
 };
 
-int ChartMany(const amsaview::BatchSettings& settings) {
+int ChartMany(const amsaview::BatchSettings& settings, const amsaview::EphemerisSettings& method) {
+    std::unique_ptr<amsaview::PositionSource> source;
+    try {
+        source = amsaview::MakePositionSource(method);
+    } catch (const std::runtime_error& error) {
+        return Fail(QString::fromStdString(error.what()));
+    }
     const bool fromStdin = settings.path == "-";
     std::FILE* input = fromStdin ? stdin : std::fopen(settings.path.c_str(), "rb");
     const QString inputName =
@@ -139,7 +147,7 @@ int ChartMany(const amsaview::BatchSettings& settings) {
     amsaview::BatchOutcome outcome;
     if (reader->inputError().empty()) {
         outcome = amsaview::RunBatch(
-            *reader, stdout, settings.jobs,
+            *reader, *source, stdout, settings.jobs,
             [&progress](long rows, long long bytesRead) { progress.Update(rows, bytesRead); });
     } else {
         outcome.inputError = reader->inputError();
@@ -171,15 +179,16 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("amsaview-chart"));
 
-    const auto parsed = amsaview::ParseChartOptions(QCoreApplication::arguments());
+    amsaview::EphemerisSettings method;
+    const auto parsed = amsaview::ParseChartOptions(QCoreApplication::arguments(), method);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         return Fail(*error);
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
-        return ChartMany(*batch);
+        return ChartMany(*batch, method);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
-        return ChartForm(*kept);
+        return ChartForm(*kept, method);
     }
-    return ChartOne(std::get<amsaview::BirthFields>(parsed));
+    return ChartOne(std::get<amsaview::BirthFields>(parsed), method);
 }

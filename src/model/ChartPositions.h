@@ -24,6 +24,7 @@ struct ChartPositions {
     // The numbers behind the texts, kept for scripting and checking.
     double moonSidereal = 0.0;
     std::array<double, kBodyCount> siderealLongitude{};
+    std::array<double, kBodyCount> speed{};  // degrees a day; the built-in method leaves 0
 
     bool operator==(const ChartPositions&) const = default;
 };

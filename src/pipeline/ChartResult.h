@@ -4,6 +4,7 @@
 #include "model/ChartPlacements.h"
 #include "model/ChartPositions.h"
 #include "pipeline/ResultTexts.h"
+#include "swiss/EphemerisSettings.h"
 
 namespace amsaview {
 
@@ -14,6 +15,7 @@ struct ChartResult {
     ChartPositions positions;
     ResultTexts texts;
     ChartPlacements placements;
+    EphemerisSettings method;  // what computed the positions
 
     bool operator==(const ChartResult&) const = default;
 };

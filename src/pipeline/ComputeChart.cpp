@@ -1,14 +1,12 @@
 #include "pipeline/ComputeChart.h"
 
-#include "astro/Ascendant.h"
-#include "astro/Planets.h"
+#include <stdexcept>
+
 #include "charts/DivisionalCharts.h"
 #include "charts/RashiChart.h"
 #include "model/TextUtil.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/ValidateBirthData.h"
-#include "retro/Retrograde.h"
-#include "vedic/Nakshatra.h"
 
 namespace amsaview {
 namespace {
@@ -41,23 +39,53 @@ void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     birth.country = form.country;
 }
 
+ValidationFailure SourceFailure(const std::exception& error) {
+    return {error.what(), MessageIcon::Critical, FormField::None};
+}
+
 }  // namespace
 
-std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult& result) {
+std::optional<ValidationFailure> ComputeChart(const FormInput& form, const PositionSource& source,
+                                              ChartResult& result) {
     if (auto failure = ValidateBirthData(form)) {
         return failure;
     }
-    CopyFormToBirthData(form, result.birth);
+    BirthData birth = result.birth;
+    CopyFormToBirthData(form, birth);
+    ChartPositions positions = result.positions;
+    try {
+        source.Compute(birth, positions);
+    } catch (const std::runtime_error& error) {
+        return SourceFailure(error);
+    }
 
-    ComputeAscendant(result.birth, result.positions);
-    ComputeVedicDetails(result.birth, result.positions);
-    ComputePlanets(result.birth, result.positions);
-    MarkRetrogrades(result.birth, result.positions);
-
+    result.birth = std::move(birth);
+    result.positions = std::move(positions);
+    result.method = source.Settings();
     FillResultTexts(result.birth, result.positions, result.texts);
     PlaceRashiChart(result.positions, result.placements.rashi);
     PlaceDivisionalCharts(result.positions, result.placements.divisional);
     return std::nullopt;
+}
+
+std::optional<ValidationFailure> ComputeChart(const FormInput& form,
+                                              const EphemerisSettings& settings,
+                                              ChartResult& result) {
+    if (settings.kind == EphemerisKind::BuiltIn) {
+        return ComputeChart(form, BuiltInPositionSource(), result);
+    }
+    if (auto failure = ValidateBirthData(form)) {
+        return failure;
+    }
+    try {
+        return ComputeChart(form, *MakePositionSource(settings), result);
+    } catch (const std::runtime_error& error) {
+        return SourceFailure(error);
+    }
+}
+
+std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult& result) {
+    return ComputeChart(form, BuiltInPositionSource(), result);
 }
 
 }  // namespace amsaview

@@ -5,28 +5,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 
 namespace amsaview {
 namespace {
 
-// Swiss Ephemeris keeps its data path, sidereal mode, open files and caches as
-// library state. Debian builds that state thread-local; a build that shares it
-// across the process needs every use serialised, hence the lock. Because the
-// state may be per thread, each thread sets its own path before its first
-// computation and closes its files when it ends.
-std::mutex& LibraryLock() {
-    static std::mutex lock;
-    return lock;
-}
-
+// Swiss Ephemeris keeps its data path, sidereal mode, open files and caches in
+// one structure that Debian's build makes thread-local (readelf lists `swed`
+// as a TLS symbol), so threads need no lock; each sets its own path before its
+// first computation and closes its own files when it ends.
 struct ThreadSession {
     std::string dataPath;
     bool pathSet = false;
 
     ~ThreadSession() {
         if (pathSet) {
-            std::lock_guard guard(LibraryLock());
             swe_close();
         }
     }
@@ -109,6 +101,11 @@ SwissBodyPosition Body(double julianDayUt, int number, int32 flags, std::string_
 
 }  // namespace
 
+std::string SwissEphemerisVersion() {
+    char version[AS_MAXCH] = "";
+    return swe_version(version);
+}
+
 double JulianDayUt(int year, int month, int day, double hours) {
     return swe_julday(year, month, day, hours, SE_GREG_CAL);
 }
@@ -132,7 +129,6 @@ SwissPositions SwissEphemeris::Compute(const SwissRequest& request) const {
     const double jd = request.julianDayUt;
     SwissPositions positions;
 
-    std::lock_guard guard(LibraryLock());
     UseDataPath(dataPath_);
     swe_set_sid_mode(SiderealMode(ayanamsa_), 0, 0);
 

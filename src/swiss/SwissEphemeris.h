@@ -48,6 +48,9 @@ class SwissEphemerisError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The library's version, as it reports it ("2.10.03").
+std::string SwissEphemerisVersion();
+
 // Julian day of a Gregorian calendar date in universal time; `hours` may leave 0..24.
 double JulianDayUt(int year, int month, int day, double hours);
 

@@ -24,6 +24,7 @@
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/HelpMenu.h"
 #include "ui/frame/MessageBoxes.h"
+#include "ui/frame/SettingsMenu.h"
 #include "ui/frame/WebPages.h"
 
 namespace amsaview {
@@ -275,6 +276,7 @@ void frmMain::buildMenus(const LinkTargets& links) {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); });
     AddHelpMenu(*menuBar(), opener_, links, [this] { emit aboutRequested(); });
 }
 

@@ -36,6 +36,7 @@ class frmMain final : public QMainWindow {
   signals:
     void analyzeRequested();
     void aboutRequested();
+    void settingsRequested();
     void exitRequested();
 
   protected:

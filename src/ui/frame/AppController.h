@@ -29,10 +29,13 @@ class AppController final : public QObject {
     void analyze();
     void showAbout(QWidget* over);
     void showForm();
+    void chooseMethod(QWidget* over);
+    bool showChart(QWidget* messagesOver);
 
     std::unique_ptr<MessageSink> messages_;
     std::unique_ptr<WebPageOpener> opener_;
     LinkTargets links_;
+    EphemerisSettings method_;  // kept between runs in QSettings
     ChartResult result_;
     frmMain form_;
     QPoint formPlace_;

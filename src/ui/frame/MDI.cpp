@@ -12,6 +12,7 @@
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/Banner.h"
 #include "ui/frame/HelpMenu.h"
+#include "ui/frame/SettingsMenu.h"
 #include "ui/result/frmDisplay.h"
 
 namespace amsaview {
@@ -89,6 +90,7 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
 
     addFileMenu();
+    AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); });
     AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
 
     auto* client = new QWidget(this);

@@ -28,6 +28,7 @@ class MDI final : public QMainWindow {
   signals:
     void backRequested();
     void exitRequested();
+    void settingsRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

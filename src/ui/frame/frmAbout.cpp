@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "swiss/SwissEphemeris.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/ProgramIcon.h"
@@ -65,6 +66,16 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
     description->setWordWrap(true);
     description->setFixedWidth(description->fontMetrics().averageCharWidth() * 48);
 
+    QLabel* licence = PlainLabel(
+        "lblLicence",
+        QStringLiteral("Free software under the GNU Affero General Public License, version 3 or "
+                       "later. Precise positions by Swiss Ephemeris %1, \u00A9 Astrodienst AG, "
+                       "under the same licence.")
+            .arg(QString::fromStdString(SwissEphemerisVersion())),
+        kLightYellowText);
+    licence->setWordWrap(true);
+    licence->setFixedWidth(description->width());
+
     QPushButton* link = HomePageLink(links.homePage);
     if (const QUrl home = WebPageUrl(WebPage::Home, links.homePage); home.isEmpty()) {
         link->setEnabled(false);
@@ -82,8 +93,9 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
     grid->addWidget(picIcon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(title, 0, 1);
     grid->addWidget(description, 1, 1);
-    grid->addWidget(link, 2, 1, Qt::AlignLeft);
-    grid->addWidget(ok, 3, 1, Qt::AlignRight);
+    grid->addWidget(licence, 2, 1);
+    grid->addWidget(link, 3, 1, Qt::AlignLeft);
+    grid->addWidget(ok, 4, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -153,6 +153,12 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     grid->addWidget(buildLeftPanel(), 0, 0);
     grid->addWidget(buildRightPanel(), 0, 1);
     grid->addWidget(buildBottomStrip(), 1, 0, 1, 2);
+    // What computed the positions, under everything: it wraps rather than
+    // widens the window when the font grows.
+    lblMethod_ = new QLabel(this);
+    lblMethod_->setObjectName(QStringLiteral("lblMethod"));
+    lblMethod_->setWordWrap(true);
+    grid->addWidget(lblMethod_, 2, 0, 1, 2);
     // As large as its contents and no larger: the main frame scrolls it.
     grid->setSizeConstraint(QLayout::SetFixedSize);
     TabStrip2_Click(0);
@@ -384,6 +390,8 @@ void frmDisplay::showResult(const ChartResult& result) {
     for (std::size_t body = 0; body < planet_.size(); ++body) {
         planet_[body]->setText(QString::fromStdString(result.texts.planet[body]));
     }
+    lblMethod_->setText(
+        QStringLiteral("Positions: %1").arg(ToQString(MethodDescription(result.method))));
     fraBirthchart_->setBoxes(RashiCaptions(result.placements));
     for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
         divisionalFrames_[chart]->setBoxes(DivisionalCaptions(result.placements, chart));

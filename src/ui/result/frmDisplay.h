@@ -59,6 +59,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblDescription_ = nullptr;
     QLabel* lblHTB2_ = nullptr;
     QLabel* lblTab2_ = nullptr;
+    QLabel* lblMethod_ = nullptr;
     std::vector<std::pair<QLabel*, std::string ResultTexts::*>> values_;
     std::array<QLabel*, kBodyCount> planet_{};
 };

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -13,6 +15,8 @@
 
 #include "support/RecordingSeams.h"
 #include "ui/frame/AppController.h"
+#include "ui/frame/MethodSettings.h"
+#include "ui/frame/dlgMethod.h"
 
 namespace amsaview {
 namespace {
@@ -81,6 +85,7 @@ class AppControllerTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -94,6 +99,10 @@ class AppControllerTest : public QObject {
     void endsTheProgramWhenTheFormCloses();
     void endsTheProgramFromTheResult();
     void runsARoundTripInTheEventLoop();
+    void methodSettingsRoundTripThroughQSettings();
+    void theMethodDialogOffersSwissOptionsOnlyForSwiss();
+    void switchesTheSourceFromSettingsAndSaysWhichItUsed();
+    void aSourceWithoutItsFilesIsToldAndKeepsTheChart();
 
   private:
     QWidget* form() const { return TopLevel("frmMain"); }
@@ -105,9 +114,18 @@ class AppControllerTest : public QObject {
     testing::RecordingMessageSink* messages_ = nullptr;
     testing::RecordingWebPageOpener* opener_ = nullptr;
     std::unique_ptr<AppController> controller_;
+    QTemporaryDir settingsFolder_;
 };
 
+// The program's settings go to a folder of the test's own.
+void AppControllerTest::initTestCase() {
+    QVERIFY(settingsFolder_.isValid());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+}
+
 void AppControllerTest::init() {
+    QSettings().clear();
     auto messages = std::make_unique<testing::RecordingMessageSink>();
     auto opener = std::make_unique<testing::RecordingWebPageOpener>();
     messages_ = messages.get();
@@ -418,6 +436,115 @@ void AppControllerTest::runsARoundTripInTheEventLoop() {
         expected << step.first;
     }
     QCOMPARE(done, expected);
+void AppControllerTest::methodSettingsRoundTripThroughQSettings() {
+    for (const EphemerisKind kind : kEphemerisKinds) {
+        for (const AyanamsaMode ayanamsa : kAyanamsaModes) {
+            for (const LunarNode node : kLunarNodes) {
+                const EphemerisSettings method{kind, ayanamsa, node, ""};
+                {
+                    QSettings store;
+                    WriteMethodSettings(store, method);
+                }
+                QCOMPARE(ReadMethodSettings(QSettings()), method);
+            }
+        }
+    }
+    // Nothing kept, or a value this program does not know: the defaults.
+    QSettings().clear();
+    QCOMPARE(ReadMethodSettings(QSettings()), EphemerisSettings{});
+    QSettings().setValue(QStringLiteral("method/ephemeris"), QStringLiteral("jpl"));
+    QSettings().setValue(QStringLiteral("method/ayanamsa"), QStringLiteral("raman"));
+    const EphemerisSettings read = ReadMethodSettings(QSettings());
+    QCOMPARE(read.kind, EphemerisKind::BuiltIn);
+    QCOMPARE(read.ayanamsa, AyanamsaMode::Raman);
+}
+
+void AppControllerTest::theMethodDialogOffersSwissOptionsOnlyForSwiss() {
+    dlgMethod dialog(
+        EphemerisSettings{EphemerisKind::BuiltIn, AyanamsaMode::Krishnamurti, LunarNode::True, ""});
+    auto* ephemeris = Control<QComboBox>(&dialog, "cboEphemeris");
+    auto* ayanamsa = Control<QComboBox>(&dialog, "cboAyanamsa");
+    auto* node = Control<QComboBox>(&dialog, "cboNode");
+    QCOMPARE(ephemeris->currentText(), QStringLiteral("Built-in method"));
+    QCOMPARE(ayanamsa->currentText(), QStringLiteral("Krishnamurti"));
+    QCOMPARE(node->currentText(), QStringLiteral("True node"));
+    QVERIFY(!ayanamsa->isEnabled() && !node->isEnabled());
+    ephemeris->setCurrentIndex(1);
+    QVERIFY(ayanamsa->isEnabled() && node->isEnabled());
+    QCOMPARE(dialog.chosen(), (EphemerisSettings{EphemerisKind::Swiss, AyanamsaMode::Krishnamurti,
+                                                 LunarNode::True, ""}));
+    ephemeris->setCurrentIndex(0);
+    QVERIFY(!ayanamsa->isEnabled() && !node->isEnabled());
+}
+
+namespace {
+
+// Chooses in the method dialog once it is open, then presses OK.
+void ChooseInMethodDialog(int ephemerisRow, int ayanamsaRow) {
+    QTimer::singleShot(0, [ephemerisRow, ayanamsaRow] {
+        auto* dialog = qobject_cast<dlgMethod*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            qFatal("no method dialog");
+        }
+        Control<QComboBox>(dialog, "cboEphemeris")->setCurrentIndex(ephemerisRow);
+        Control<QComboBox>(dialog, "cboAyanamsa")->setCurrentIndex(ayanamsaRow);
+        dialog->accept();
+    });
+}
+
+constexpr int kSwissRow = 1;
+constexpr int kRamanRow = 4;
+
+}  // namespace
+
+void AppControllerTest::switchesTheSourceFromSettingsAndSaysWhichItUsed() {
+    Enter(form(), kDelhi);
+    Control<QAction>(form(), "mnuNext")->trigger();
+    QCOMPARE(shown("lblMethod"), QStringLiteral("Positions: Built-in method"));
+    const QString builtInAyanamsa = shown("lblAyanamsha");
+
+    ChooseInMethodDialog(kSwissRow, kRamanRow);
+    Control<QAction>(resultWindow(), "mnuMethod")->trigger();
+    QVERIFY(messages_->shown.isEmpty());
+    // The chart on view was computed again at once, every caption with it.
+    QCOMPARE(shown("lblMethod"),
+             QStringLiteral("Positions: Swiss Ephemeris, Raman ayanamsa, mean node"));
+    // Raman's ayanamsa for March 1975 is about 22° 1', Lahiri's 23° 29'.
+    QVERIFY2(shown("lblAyanamsha").startsWith(QStringLiteral("-22\u00B0 ")),
+             qPrintable(shown("lblAyanamsha")));
+    QVERIFY(shown("lblAyanamsha") != builtInAyanamsa);
+    QCOMPARE(QSettings().value(QStringLiteral("method/ephemeris")).toString(),
+             QStringLiteral("swiss"));
+
+    // The next run starts with the choice kept.
+    controller_ =
+        std::make_unique<AppController>(std::make_unique<testing::RecordingMessageSink>(),
+                                        std::make_unique<testing::RecordingWebPageOpener>());
+    controller_->start();
+    Enter(form(), kDelhi);
+    Control<QAction>(form(), "mnuNext")->trigger();
+    QCOMPARE(shown("lblMethod"),
+             QStringLiteral("Positions: Swiss Ephemeris, Raman ayanamsa, mean node"));
+}
+
+// Run by its own test with SE_EPHE_PATH naming an empty folder: the library
+// reads that variable when a path is first set on a thread.
+void AppControllerTest::aSourceWithoutItsFilesIsToldAndKeepsTheChart() {
+    if (qEnvironmentVariableIsEmpty("SE_EPHE_PATH")) {
+        QSKIP("needs SE_EPHE_PATH naming a folder without Swiss Ephemeris files");
+    }
+    Enter(form(), kDelhi);
+    Control<QAction>(form(), "mnuNext")->trigger();
+    const QString builtInSun = shown("planet_0");
+
+    ChooseInMethodDialog(kSwissRow, 0);
+    Control<QAction>(resultWindow(), "mnuMethod")->trigger();
+    QCOMPARE(messages_->shown.size(), 1);
+    QVERIFY2(messages_->shown[0].text.contains(QStringLiteral("Swiss Ephemeris has no data file")),
+             qPrintable(messages_->shown[0].text));
+    QCOMPARE(messages_->shown[0].parent, resultWindow());
+    QCOMPARE(shown("lblMethod"), QStringLiteral("Positions: Built-in method"));
+    QCOMPARE(shown("planet_0"), builtInSun);
 }
 
 }  // namespace amsaview
