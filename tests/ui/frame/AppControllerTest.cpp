@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -101,6 +102,7 @@ class AppControllerTest : public QObject {
 
     testing::RecordingMessageSink* messages_ = nullptr;
     testing::RecordingWebPageOpener* opener_ = nullptr;
+    QTemporaryDir registerFolder_;
     std::unique_ptr<AppController> controller_;
 };
 
@@ -112,7 +114,9 @@ void AppControllerTest::init() {
     controller_ = std::make_unique<AppController>(
         std::move(messages), std::move(opener),
         LinkTargets{QUrl::fromLocalFile(QStringLiteral("/opt/amsaview/guide/index.html")),
-                    QStringLiteral("https://example.net/amsaview/")});
+                    QStringLiteral("https://example.net/amsaview/")},
+        BirthStorage{registerFolder_.filePath(QStringLiteral("births.sqlite")),
+                     std::make_unique<testing::FixedFileChooser>()});
     controller_->start();
     QVERIFY(form() != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(form()));
