@@ -79,6 +79,7 @@ void AppController::start() {
     const QString note = births_.open(registerPath_);
     birthMenu_.setRegisterUsable(births_.usable(), births_.unusableReason());
     refreshBirthState();
+    refreshRecent();
     if (!note.isEmpty()) {
         messages_->show(&form_, note,
                         births_.usable() ? MessageIcon::Information : MessageIcon::Critical);
@@ -185,6 +186,9 @@ void AppController::refreshBirthState() {
         }
     }
     birthMenu_.setCanDelete(current.has_value());
+}
+
+void AppController::refreshRecent() {
     if (births_.usable()) {
         const auto recent = births_.store().recent();
         birthMenu_.setRecent(recent ? recent.value() : std::vector<BirthSummary>{});
@@ -221,6 +225,7 @@ void AppController::openBirth(BirthId id) {
         return;
     }
     form_.setFormInput(loaded.value().form);
+    refreshRecent();
     analyze();
 }
 
@@ -236,6 +241,7 @@ bool AppController::saveBirth(bool asNew) {
         messages_->show(activeWindow(), saved.error(), MessageIcon::Critical);
     }
     refreshBirthState();
+    refreshRecent();
     return saved.ok();
 }
 
@@ -253,6 +259,7 @@ void AppController::deleteBirth() {
         messages_->show(activeWindow(), removed.error(), MessageIcon::Critical);
     }
     refreshBirthState();
+    refreshRecent();
 }
 
 void AppController::importBirths() {
@@ -278,7 +285,7 @@ void AppController::importBirths() {
                         .arg(count)
                         .arg(count == 1 ? QStringLiteral("birth") : QStringLiteral("births"), path),
                     MessageIcon::Information);
-    refreshBirthState();
+    refreshRecent();
 }
 
 // The births given, or every saved birth when none is given.

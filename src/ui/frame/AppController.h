@@ -51,7 +51,9 @@ class AppController final : public QObject {
     FormInput inputOnView() const;
     // Asks about unsaved changes; false when the user would rather stay.
     bool settleUnsaved();
+    // The title and its "*", and what Delete can act on; cheap enough for every keystroke.
     void refreshBirthState();
+    void refreshRecent();
 
     void newBirth();
     void showOpenDialog();
