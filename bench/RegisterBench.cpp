@@ -3,67 +3,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
-#include <cstdio>
-#include <random>
 
+#include "GeneratedBirths.h"
 #include "register/Register.h"
 
 namespace {
 
-constexpr int kBirthCount = 10000;
-
-const char* const kSyllables[] = {"RA", "MA", "SI", "TA", "DE", "VI", "KU", "AN", "JA", "YA",
-                                  "LA", "NI", "SH", "PR", "GO", "PA", "HA", "RI", "SU", "NA"};
-const char* const kCities[] = {"Pune",      "Mumbai",  "Delhi",     "Chennai", "Kolkata", "Jaipur",
-                               "Varanasi",  "London",  "New York",  "Toronto", "Sydney",  "Durban",
-                               "Kathmandu", "Colombo", "Singapore", "Zürich"};
-
-std::string RandomName(std::mt19937& random) {
-    std::uniform_int_distribution<int> syllable(0, std::size(kSyllables) - 1);
-    std::string name;
-    for (int word = 0; word < 2; ++word) {
-        if (word > 0) {
-            name += ' ';
-        }
-        for (int part = 0; part < 3; ++part) {
-            name += kSyllables[syllable(random)];
-        }
-    }
-    return name;
-}
-
-// One register of 10,000 births for the whole run, made in a temporary folder.
-const QString& RegisterPath() {
-    static QTemporaryDir folder;
-    static const QString path = [] {
-        const QString file = folder.filePath(QStringLiteral("births.sqlite"));
-        std::mt19937 random(14);
-        std::vector<amsaview::SavedBirth> births(kBirthCount);
-        for (amsaview::SavedBirth& birth : births) {
-            birth.form.name = RandomName(random);
-            birth.form.yearRow = std::uniform_int_distribution<int>(0, 149)(random);
-            birth.form.monthRow = std::uniform_int_distribution<int>(0, 11)(random);
-            birth.form.dayRow = std::uniform_int_distribution<int>(0, 27)(random);
-            birth.form.hourRow = std::uniform_int_distribution<int>(0, 23)(random);
-            birth.form.city =
-                kCities[std::uniform_int_distribution<int>(0, std::size(kCities) - 1)(random)];
-            birth.form.country = "Somewhere";
-            birth.note = "A note of some length about this person, kept with the birth.";
-        }
-        amsaview::Register store;
-        const auto opened = store.open(file);
-        const auto saved = opened ? store.saveAllNew(births)
-                                  : amsaview::RegisterResult<std::vector<amsaview::BirthId>>(
-                                        amsaview::RegisterError{opened.error()});
-        if (!saved) {
-            std::fprintf(stderr, "%s\n", saved.error().toLocal8Bit().constData());
-            std::abort();
-        }
-        return file;
-    }();
-    return path;
-}
+using amsaview::bench::kBirthCount;
+using amsaview::bench::RegisterPath;
 
 void Check(bool ok, benchmark::State& state) {
     if (!ok) {

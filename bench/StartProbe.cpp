@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
@@ -46,6 +47,8 @@ int Report(const std::string& text) {
 int main(int argc, char* argv[]) {
     const bool compute = argc == 2 && std::strcmp(argv[1], "compute") == 0;
     QApplication app(argc, argv);
+    // The saved births of a test location, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication::setApplicationName(QStringLiteral("Amsaview"));
     QApplication::setWindowIcon(amsaview::ProgramIcon());
     // A lock of its own, so that a running Amsaview does not stop the probe.

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 
@@ -21,6 +22,9 @@ namespace {
 class NoMessages final : public amsaview::MessageSink {
   public:
     void show(QWidget*, const QString&, amsaview::MessageIcon) override {}
+    amsaview::Answer ask(QWidget*, const QString&, amsaview::Question) override {
+        return amsaview::Answer::Discard;
+    }
 };
 
 class NoWebPages final : public amsaview::WebPageOpener {
@@ -136,6 +140,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The saved births of a test location, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -2,8 +2,10 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+#include "ui/frame/FileChooser.h"
 #include "ui/frame/MessageBoxes.h"
 #include "ui/frame/WebPages.h"
 
@@ -17,13 +19,34 @@ struct ShownMessage {
     QWidget* parent;
 };
 
-// Keeps every message instead of showing a modal box.
+// Keeps every message instead of showing a modal box, and answers each
+// question with the next of `answers`; with none left, Discard or No.
 class RecordingMessageSink final : public MessageSink {
   public:
     void show(QWidget* parent, const QString& text, MessageIcon icon) override {
         shown.append({text, icon, parent});
     }
+    Answer ask(QWidget*, const QString& text, Question question) override {
+        asked.append(text);
+        if (!answers.isEmpty()) {
+            return answers.takeFirst();
+        }
+        return question == Question::SaveDiscardCancel ? Answer::Discard : Answer::No;
+    }
     QList<ShownMessage> shown;
+    QStringList asked;
+    QList<Answer> answers;
+};
+
+// Answers every file question with the name set here; empty is giving up.
+class FixedFileChooser final : public FileChooser {
+  public:
+    QString fileToRead(QWidget*, const QString&, const QString&) override { return toRead; }
+    QString fileToWrite(QWidget*, const QString&, const QString&, const QString&) override {
+        return toWrite;
+    }
+    QString toRead;
+    QString toWrite;
 };
 
 // Keeps every address instead of starting a browser.

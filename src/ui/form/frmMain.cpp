@@ -152,6 +152,7 @@ frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets
 
     buildMenus(links);
     followReadingOrder();
+    reportEdits();
 
     auto* nameFilter = new KeystrokeFilter(&FilterNameKey, messages_, this);
     txtName->installEventFilter(nameFilter);
@@ -314,6 +315,41 @@ FormInput frmMain::formInput() const {
     return input;
 }
 
+void frmMain::setFormInput(const FormInput& input) {
+    txtName->setText(QString::fromStdString(input.name));
+    cboMonth->setCurrentIndex(input.monthRow);
+    cboDate->setCurrentIndex(input.dayRow);
+    cboYear->setCurrentIndex(input.yearRow);
+    cboHH->setCurrentIndex(input.hourRow);
+    cboMM->setCurrentIndex(input.minuteRow);
+    cboSS->setCurrentIndex(input.secondRow);
+    txtLonD->setText(QString::fromStdString(input.lonDegrees));
+    txtLonM->setText(QString::fromStdString(input.lonMinutes));
+    optLong[input.east ? 0 : 1]->setChecked(true);
+    txtLatD->setText(QString::fromStdString(input.latDegrees));
+    txtLatM->setText(QString::fromStdString(input.latMinutes));
+    optLat[input.south ? 1 : 0]->setChecked(true);
+    txtMCity->setText(QString::fromStdString(input.city));
+    txtMState->setText(QString::fromStdString(input.state));
+    txtMCountry->setText(QString::fromStdString(input.country));
+    cmbTimeZone->setCurrentIndex(input.zoneRow.value_or(-1));
+    chkDST->setChecked(input.dst);
+}
+
+void frmMain::reportEdits() {
+    for (QLineEdit* box :
+         {txtName, txtLonD, txtLonM, txtLatD, txtLatM, txtMCity, txtMState, txtMCountry}) {
+        connect(box, &QLineEdit::textChanged, this, &frmMain::edited);
+    }
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cmbTimeZone}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::edited);
+    }
+    for (QAbstractButton* choice :
+         std::initializer_list<QAbstractButton*>{optLong[0], optLat[0], chkDST}) {
+        connect(choice, &QAbstractButton::toggled, this, &frmMain::edited);
+    }
+}
+
 QLineEdit* frmMain::boxFor(FormField field) const {
     switch (field) {
         case FormField::Name:
@@ -366,6 +402,10 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     emit exitRequested();
 }

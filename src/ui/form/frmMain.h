@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "model/FormInput.h"
 #include "model/ValidationFailure.h"
@@ -29,6 +30,12 @@ class frmMain final : public QMainWindow {
             QWidget* parent = nullptr);
 
     FormInput formInput() const;
+    // Fills every box, list, option and the check box; a zone row of none
+    // leaves the zone list without a selection.
+    void setFormInput(const FormInput& input);
+
+    // Asked before the form closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
     // Moves the keyboard focus to the box a failed check names; None leaves it.
     void focusField(FormField field);
@@ -38,6 +45,8 @@ class frmMain final : public QMainWindow {
     void aboutRequested();
     void settingsRequested();
     void exitRequested();
+    // Any entry changed, by the user or by the program.
+    void edited();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,9 +59,11 @@ class frmMain final : public QMainWindow {
     void followReadingOrder();
     void lookUpPlace();
     QLineEdit* boxFor(FormField field) const;
+    void reportEdits();
 
     MessageSink& messages_;
     WebPageOpener& opener_;
+    std::function<bool()> mayClose_;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboMonth = nullptr;

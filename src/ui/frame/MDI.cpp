@@ -154,6 +154,10 @@ void MDI::goBack() {
 }
 
 void MDI::closeEvent(QCloseEvent* event) {
+    if (!goingBack_ && mayClose_ && !mayClose_()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (goingBack_) {
         emit backRequested();

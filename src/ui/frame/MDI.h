@@ -24,6 +24,8 @@ class MDI final : public QMainWindow {
         QWidget* parent = nullptr);
 
     frmDisplay& display() { return *display_; }
+    // Asked before the frame closes to end the program (not on Back); false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { mayClose_ = std::move(mayClose); }
 
   signals:
     void backRequested();
@@ -41,6 +43,7 @@ class MDI final : public QMainWindow {
 
     frmDisplay* display_ = nullptr;
     bool goingBack_ = false;
+    std::function<bool()> mayClose_;
 };
 
 // Keeps Exit 300 twips from the bar's right edge and Back 100 twips left of it.

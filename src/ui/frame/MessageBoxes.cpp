@@ -14,4 +14,26 @@ void ModalMessageBox::show(QWidget* parent, const QString& text, MessageIcon ico
     box.exec();
 }
 
+Answer ModalMessageBox::ask(QWidget* parent, const QString& text, Question question) {
+    const bool saving = question == Question::SaveDiscardCancel;
+    const QMessageBox::StandardButtons buttons =
+        saving ? QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel
+               : QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), text, buttons,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(saving ? QMessageBox::Save : QMessageBox::No);
+    box.setEscapeButton(saving ? QMessageBox::Cancel : QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        default:
+            return saving ? Answer::Cancel : Answer::No;
+    }
+}
+
 }  // namespace amsaview

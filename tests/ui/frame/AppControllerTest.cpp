@@ -113,6 +113,7 @@ class AppControllerTest : public QObject {
 
     testing::RecordingMessageSink* messages_ = nullptr;
     testing::RecordingWebPageOpener* opener_ = nullptr;
+    QTemporaryDir registerFolder_;
     std::unique_ptr<AppController> controller_;
     QTemporaryDir settingsFolder_;
 };
@@ -133,7 +134,9 @@ void AppControllerTest::init() {
     controller_ = std::make_unique<AppController>(
         std::move(messages), std::move(opener),
         LinkTargets{QUrl::fromLocalFile(QStringLiteral("/opt/amsaview/guide/index.html")),
-                    QStringLiteral("https://example.net/amsaview/")});
+                    QStringLiteral("https://example.net/amsaview/")},
+        BirthStorage{registerFolder_.filePath(QStringLiteral("births.sqlite")),
+                     std::make_unique<testing::FixedFileChooser>()});
     controller_->start();
     QVERIFY(form() != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(form()));
@@ -436,6 +439,8 @@ void AppControllerTest::runsARoundTripInTheEventLoop() {
         expected << step.first;
     }
     QCOMPARE(done, expected);
+}
+
 void AppControllerTest::methodSettingsRoundTripThroughQSettings() {
     for (const EphemerisKind kind : kEphemerisKinds) {
         for (const AyanamsaMode ayanamsa : kAyanamsaModes) {

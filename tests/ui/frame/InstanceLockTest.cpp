@@ -27,6 +27,7 @@ class RecordingSink final : public MessageSink {
     void show(QWidget*, const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
+    Answer ask(QWidget*, const QString&, Question) override { return Answer::Cancel; }
     std::vector<Message> messages;
 };
 
