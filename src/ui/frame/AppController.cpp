@@ -128,16 +128,15 @@ void AppController::analyze() {
     }
     frame_->display().showResult(result_);
     refreshBirthState();
-    if (form_.isHidden()) {
-        return;
-    }
     // The result shows before the form hides, so the program never has no window.
     frame_->show();
     frame_->raise();
-    // Asked for again on Back: a window manager places a window anew when it
-    // is shown without a place of its own.
-    formPlace_ = form_.pos();
-    form_.hide();
+    if (form_.isVisible()) {
+        // Asked for again on Back: a window manager places a window anew when it
+        // is shown without a place of its own.
+        formPlace_ = form_.pos();
+        form_.hide();
+    }
 }
 
 void AppController::showAbout(QWidget* over) {
