@@ -158,6 +158,7 @@ frmDisplay::frmDisplay(QWidget* parent) : QWidget(parent) {
     lblMethod_ = new QLabel(this);
     lblMethod_->setObjectName(QStringLiteral("lblMethod"));
     lblMethod_->setWordWrap(true);
+    lblMethod_->setTextFormat(Qt::PlainText);
     grid->addWidget(lblMethod_, 2, 0, 1, 2);
     // As large as its contents and no larger: the main frame scrolls it.
     grid->setSizeConstraint(QLayout::SetFixedSize);
