@@ -15,6 +15,7 @@
 #include "app/BatchRun.h"
 #include "app/ChartJson.h"
 #include "app/ChartOptions.h"
+#include "app/ClockFields.h"
 #include "app/ParseBirth.h"
 #include "pipeline/ComputeChart.h"
 
@@ -67,6 +68,15 @@ int ChartForm(const amsaview::FormInput& form) {
     }
     std::string json;
     amsaview::AppendChartJson(result, json);
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
+        return LostOutput(std::strerror(errno));
+    }
+    return 0;
+}
+
+int ListPlaces(const amsaview::PlaceListRequest& request) {
+    const std::string json = amsaview::PlaceCandidatesJson(request.typed);
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
         return LostOutput(std::strerror(errno));
@@ -177,6 +187,9 @@ int main(int argc, char* argv[]) {
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
         return ChartMany(*batch);
+    }
+    if (const auto* places = std::get_if<amsaview::PlaceListRequest>(&parsed)) {
+        return ListPlaces(*places);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
         return ChartForm(*kept);
