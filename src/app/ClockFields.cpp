@@ -29,11 +29,6 @@ std::optional<std::string> Conflict(const BirthFields& fields, BirthField given,
 
 }  // namespace
 
-const Atlas& PlaceAtlas() {
-    static const Atlas atlas;
-    return atlas;
-}
-
 std::optional<std::string> SettleClockFields(const BirthFields& fields, RepeatedMoment repeated,
                                              FormInput& form) {
     using enum BirthField;

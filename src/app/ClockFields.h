@@ -4,14 +4,10 @@
 #include <string>
 
 #include "app/BirthFields.h"
-#include "atlas/Atlas.h"
 #include "birthclock/BirthClock.h"
 #include "model/FormInput.h"
 
 namespace amsaview {
-
-// The atlas, read on first use and shared by every thread after that.
-const Atlas& PlaceAtlas();
 
 // With a place or a zone name among the fields, sets the form's coordinates
 // (for a place) and its clock from the history of that zone on the form's
