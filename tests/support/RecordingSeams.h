@@ -2,7 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+#include <utility>
 
 #include "ui/frame/MessageBoxes.h"
 #include "ui/frame/WebPages.h"
@@ -23,7 +25,14 @@ class RecordingMessageSink final : public MessageSink {
     void show(QWidget* parent, const QString& text, MessageIcon icon) override {
         shown.append({text, icon, parent});
     }
+    // Answers with `answer` and keeps the question and its buttons.
+    int choose(QWidget* /*parent*/, const QString& text, const QStringList& answers) override {
+        asked.append({text, answers});
+        return answer;
+    }
     QList<ShownMessage> shown;
+    QList<std::pair<QString, QStringList>> asked;
+    int answer = 0;
 };
 
 // Keeps every address instead of starting a browser.

@@ -1,6 +1,7 @@
 #include "ui/frame/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/frame/ApplicationTitle.h"
 
@@ -12,6 +13,21 @@ void ModalMessageBox::show(QWidget* parent, const QString& text, MessageIcon ico
         QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+int ModalMessageBox::choose(QWidget* parent, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), text,
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.append(box.addButton(answer, QMessageBox::AcceptRole));
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    }
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 }  // namespace amsaview

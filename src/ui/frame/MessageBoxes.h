@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "model/ValidationFailure.h"
 
@@ -15,11 +16,14 @@ class MessageSink {
   public:
     virtual ~MessageSink() = default;
     virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A question with one button per answer; returns the index of the one pressed.
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& answers) = 0;
 };
 
 class ModalMessageBox final : public MessageSink {
   public:
     void show(QWidget* parent, const QString& text, MessageIcon icon) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& answers) override;
 };
 
 }  // namespace amsaview

@@ -27,6 +27,10 @@ class RecordingSink final : public MessageSink {
     void show(QWidget*, const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
     }
+    int choose(QWidget*, const QString& text, const QStringList&) override {
+        messages.push_back({text, MessageIcon::Information});
+        return 0;
+    }
     std::vector<Message> messages;
 };
 
