@@ -178,6 +178,7 @@ frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets
     }
 
     connectPlaceSearch();
+    atlasWarmUp_ = std::jthread([] { PlaceAtlas(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

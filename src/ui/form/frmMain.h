@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "atlas/Place.h"
@@ -106,6 +107,9 @@ class frmMain final : public QMainWindow {
     RepeatedMoment repeatedMoment_ = RepeatedMoment::Ask;
     // The typed birth whose clock was last questioned, so it is asked once.
     std::string questionedTypedClock_;
+    // Reading the city list takes over half a second: done while the user
+    // types the name, not on the first keystroke in the City box.
+    std::jthread atlasWarmUp_;
 };
 
 }  // namespace amsaview
