@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -25,6 +27,7 @@ class NoMessages final : public amsaview::MessageSink {
     amsaview::Answer ask(QWidget*, const QString&, amsaview::Question) override {
         return amsaview::Answer::Discard;
     }
+    int choose(QWidget*, const QString&, const QStringList&) override { return 1; }
 };
 
 class NoWebPages final : public amsaview::WebPageOpener {
@@ -67,6 +70,41 @@ void BM_AnalyzeToResultPainted(benchmark::State& state) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
+// One keystroke in the City box: the atlas's search, the offers' model and
+// the completer's list, typed and taken back in turn.
+void BM_CityKeystroke(benchmark::State& state) {
+    amsaview::AppController controller(std::make_unique<NoMessages>(),
+                                       std::make_unique<NoWebPages>());
+    controller.start();
+    QApplication::processEvents();
+    QWidget& form = *amsaview::bench::ShownWindow("frmMain");
+    auto& city = *form.findChild<QLineEdit*>(QStringLiteral("txtMCity"));
+    city.setFocus();
+    const auto type = [&city](int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&city, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&city, &release);
+    };
+    for (const QChar c : QStringLiteral("chenna")) {
+        type(Qt::Key_A + (c.unicode() - u'a'), c);
+    }
+    bool typing = true;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        if (typing) {
+            type(Qt::Key_I, QStringLiteral("i"));
+        } else {
+            type(Qt::Key_Backspace, QString());
+        }
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+        typing = !typing;
+    }
+}
+BENCHMARK(BM_CityKeystroke)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_AnalyzeToResultPainted)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)

@@ -9,10 +9,28 @@ namespace amsaview {
 
 // The details of one birth as named texts, before any check: the options of
 // the single-birth mode and the columns or keys of a batch row alike.
-enum class BirthField { Name, Date, Time, Lon, Lat, Zone, Dst, City, State, Country };
+// Place and tz take the clock from the place's history instead of a zone row;
+// earlier and later say which moment a repeated local time means.
+enum class BirthField {
+    Name,
+    Date,
+    Time,
+    Lon,
+    Lat,
+    Zone,
+    Dst,
+    City,
+    State,
+    Country,
+    Place,
+    Tz,
+    Earlier,
+    Later
+};
 
-inline constexpr std::array<std::string_view, 10> kBirthFieldNames = {
-    "name", "date", "time", "lon", "lat", "zone", "dst", "city", "state", "country"};
+inline constexpr std::array<std::string_view, 14> kBirthFieldNames = {
+    "name", "date",  "time",    "lon",   "lat", "zone",    "dst",
+    "city", "state", "country", "place", "tz",  "earlier", "later"};
 
 std::optional<BirthField> BirthFieldNamed(std::string_view name);
 

@@ -12,6 +12,7 @@
 #include "app/JsonNumber.h"
 #include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
+#include "clock/ClockTexts.h"
 #include "pipeline/ChartCaptions.h"
 
 namespace amsaview {
@@ -167,6 +168,9 @@ void Values(Writer& writer, const ChartResult& result) {
     const int length = std::snprintf(iso.data(), iso.size(), "%04d-%02d-%02dT%02d:%02d:%02dZ",
                                      ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
     writer.String(iso.data(), static_cast<rapidjson::SizeType>(length));
+    writer.Key("utcOffset");
+    const std::string offset = FormatUtcOffset(result.birth.utcOffsetSeconds);
+    writer.String(offset.data(), static_cast<rapidjson::SizeType>(offset.size()));
     writer.EndObject();
 }
 

@@ -28,7 +28,17 @@ constexpr Option kBirthOptions[] = {
     {"city", "City, shown only.", "TEXT"},
     {"state", "State, shown only.", "TEXT"},
     {"country", "Country, shown only.", "TEXT"},
+    {"place",
+     "Birthplace from the atlas (\"Chennai\" or \"Chennai, Tamil Nadu, India\"): its coordinates "
+     "and the clock in force there on that date.",
+     "TEXT"},
+    {"tz", "IANA time zone (Asia/Kolkata): the clock in force there on that date.", "ZONE"},
+    {"earlier", "A local time that happened twice: the first of the two moments.", nullptr},
+    {"later", "A local time that happened twice: the second of the two moments.", nullptr},
 };
+
+constexpr Option kPlaceListOption = {
+    "places", "List the atlas's places matching TEXT as JSON, best first.", "TEXT"};
 
 constexpr Option kBatchOptions[] = {
     {"batch", "Chart every birth of FILE (- for standard input), one JSON line each.", "FILE"},
@@ -194,6 +204,7 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
     AddOptions(parser, kBatchOptions);
     AddOptions(parser, kBirthFileOptions);
     AddOptions(parser, kMethodOptions);
+    AddOptions(parser, std::span(&kPlaceListOption, 1));
     if (!parser.parse(arguments)) {
         return parser.errorText();
     }
@@ -202,6 +213,9 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
     }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+    }
+    if (parser.isSet(QStringLiteral("places"))) {
+        return PlaceListRequest{parser.value(QStringLiteral("places")).toStdString()};
     }
     if (parser.isSet(QStringLiteral("birth"))) {
         return FromBirthFile(parser);

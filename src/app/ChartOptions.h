@@ -20,9 +20,14 @@ struct BatchSettings {
     unsigned jobs = 1;
 };
 
+// The places of the atlas that match a typed text, to be listed.
+struct PlaceListRequest {
+    std::string typed;
+};
+
 // One birth's fields from the options, a birth kept in a birth file, the
-// batch, or the one line that says what is wrong with the command line.
-using ChartRequest = std::variant<BirthFields, FormInput, BatchSettings, QString>;
+// batch, a list of places, or the one line that says what is wrong with the command line.
+using ChartRequest = std::variant<BirthFields, FormInput, BatchSettings, PlaceListRequest, QString>;
 ChartRequest ParseChartOptions(const QStringList& arguments);
 
 // The same, also reading --ephemeris, --ayanamsa and --node into `method`,

@@ -17,6 +17,7 @@
 #include "app/BatchRun.h"
 #include "app/ChartJson.h"
 #include "app/ChartOptions.h"
+#include "app/ClockFields.h"
 #include "app/ParseBirth.h"
 #include "pipeline/ComputeChart.h"
 
@@ -69,6 +70,15 @@ int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings
     }
     std::string json;
     amsaview::AppendChartJson(result, json);
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
+        return LostOutput(std::strerror(errno));
+    }
+    return 0;
+}
+
+int ListPlaces(const amsaview::PlaceListRequest& request) {
+    const std::string json = amsaview::PlaceCandidatesJson(request.typed);
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
         return LostOutput(std::strerror(errno));
@@ -186,6 +196,9 @@ int main(int argc, char* argv[]) {
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
         return ChartMany(*batch, method);
+    }
+    if (const auto* places = std::get_if<amsaview::PlaceListRequest>(&parsed)) {
+        return ListPlaces(*places);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
         return ChartForm(*kept, method);

@@ -4,13 +4,15 @@
 #include <optional>
 #include <string_view>
 
+#include "app/ClockFields.h"
 #include "model/TimeZoneTable.h"
 
 namespace amsaview {
 namespace {
 
-constexpr BirthField kRequired[] = {BirthField::Name, BirthField::Date, BirthField::Time,
-                                    BirthField::Lon, BirthField::Lat};
+constexpr BirthField kRequired[] = {BirthField::Name, BirthField::Date, BirthField::Time};
+// A place found in the atlas brings its own coordinates.
+constexpr BirthField kCoordinates[] = {BirthField::Lon, BirthField::Lat};
 
 std::string OptionName(BirthField field) {
     return "--" + std::string(kBirthFieldNames[static_cast<std::size_t>(field)]);
@@ -141,21 +143,21 @@ std::optional<std::string> ParseZone(std::string_view text, FormInput& form) {
     return std::nullopt;
 }
 
-// The single-birth mode sets it as a flag; a batch column says it in words.
-std::optional<std::string> ParseDst(std::string_view text, FormInput& form) {
+// The single-birth mode sets these as flags; a batch column says them in words.
+std::optional<std::string> ParseYesNo(std::string_view text, BirthField field, bool& value) {
     for (const std::string_view yes : {"1", "true", "yes"}) {
         if (text == yes) {
-            form.dst = true;
+            value = true;
             return std::nullopt;
         }
     }
     for (const std::string_view no : {"0", "false", "no"}) {
         if (text == no) {
-            form.dst = false;
+            value = false;
             return std::nullopt;
         }
     }
-    return "--dst must be 1, true or yes, or 0, false or no";
+    return OptionName(field) + " must be 1, true or yes, or 0, false or no";
 }
 
 }  // namespace
@@ -164,6 +166,13 @@ std::variant<FormInput, std::string> ParseBirth(const BirthFields& fields) {
     for (const BirthField required : kRequired) {
         if (!fields[required]) {
             return "Missing option " + OptionName(required);
+        }
+    }
+    if (!fields[BirthField::Place]) {
+        for (const BirthField required : kCoordinates) {
+            if (!fields[required]) {
+                return "Missing option " + OptionName(required);
+            }
         }
     }
     FormInput form;
@@ -175,11 +184,11 @@ std::variant<FormInput, std::string> ParseBirth(const BirthFields& fields) {
     if (!error) {
         error = ParseTime(*fields[BirthField::Time], form);
     }
-    if (!error) {
+    if (!error && fields[BirthField::Lon]) {
         error = ParseCoordinate(*fields[BirthField::Lon], BirthField::Lon, 'E', 'W',
                                 form.lonDegrees, form.lonMinutes, west);
     }
-    if (!error) {
+    if (!error && fields[BirthField::Lat]) {
         error = ParseCoordinate(*fields[BirthField::Lat], BirthField::Lat, 'N', 'S',
                                 form.latDegrees, form.latMinutes, form.south);
     }
@@ -187,7 +196,21 @@ std::variant<FormInput, std::string> ParseBirth(const BirthFields& fields) {
         error = ParseZone(*fields[BirthField::Zone], form);
     }
     if (!error && fields[BirthField::Dst]) {
-        error = ParseDst(*fields[BirthField::Dst], form);
+        error = ParseYesNo(*fields[BirthField::Dst], BirthField::Dst, form.dst);
+    }
+    RepeatedMoment repeated = RepeatedMoment::Ask;
+    for (const auto& [field, moment] : {std::pair{BirthField::Earlier, RepeatedMoment::Earlier},
+                                        std::pair{BirthField::Later, RepeatedMoment::Later}}) {
+        bool chosen = false;
+        if (!error && fields[field]) {
+            error = ParseYesNo(*fields[field], field, chosen);
+        }
+        if (chosen && repeated != RepeatedMoment::Ask) {
+            return "--earlier and --later cannot both be given";
+        }
+        if (chosen) {
+            repeated = moment;
+        }
     }
     if (error) {
         return *std::move(error);
@@ -196,6 +219,9 @@ std::variant<FormInput, std::string> ParseBirth(const BirthFields& fields) {
     form.city = fields[BirthField::City].value_or("");
     form.state = fields[BirthField::State].value_or("");
     form.country = fields[BirthField::Country].value_or("");
+    if (auto clockError = SettleClockFields(fields, repeated, form)) {
+        return *std::move(clockError);
+    }
     return form;
 }
 

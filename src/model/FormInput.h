@@ -5,6 +5,16 @@
 
 namespace amsaview {
 
+// A clock the zone list cannot express (local mean time, +05:45): the offset
+// found for the place and date, carried to the second.
+struct ExactClock {
+    int utcOffsetSeconds = 0;  // local clock minus UT, daylight saving included
+    std::string description;   // "Asia/Kolkata +05:21:10, local mean time"
+    std::string zone;          // IANA name: "Asia/Kolkata"
+
+    bool operator==(const ExactClock&) const = default;
+};
+
 // What the input form holds at the moment of a computation: box texts as
 // typed, pick-list rows, options and the check box.
 struct FormInput {
@@ -26,6 +36,8 @@ struct FormInput {
     std::string country;
     std::optional<int> zoneRow = 29;  // row of the time-zone list; none when nothing is selected
     bool dst = false;
+    // When set, it stands for the zone row and the daylight-saving box.
+    std::optional<ExactClock> exactClock;
 
     bool operator==(const FormInput&) const = default;
 };

@@ -20,8 +20,10 @@ void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     // With no row selected the standard offset stays that of the last chart.
     const std::int32_t lastStandard =
         birth.utcOffsetSeconds - (birth.dst ? kDaylightSavingSeconds : 0);
-    birth.utcOffsetSeconds = UtcOffsetOfRow(form.zoneRow, form.dst)
-                                 .value_or(lastStandard + (form.dst ? kDaylightSavingSeconds : 0));
+    birth.utcOffsetSeconds =
+        form.exactClock ? form.exactClock->utcOffsetSeconds
+                        : UtcOffsetOfRow(form.zoneRow, form.dst)
+                              .value_or(lastStandard + (form.dst ? kDaylightSavingSeconds : 0));
     birth.month = static_cast<std::int16_t>(form.monthRow + 1);
     birth.day = static_cast<std::int16_t>(form.dayRow + 1);
     birth.year = static_cast<std::int16_t>(kFirstYear + form.yearRow);
@@ -33,7 +35,7 @@ void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     birth.latMinutes = Whole(form.latMinutes);
     birth.isEast = form.east;
     birth.isSouth = form.south;
-    birth.dst = form.dst;
+    birth.dst = !form.exactClock && form.dst;
     birth.city = form.city;
     birth.state = form.state;
     birth.country = form.country;

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "astro/TimeBases.h"
 #include "pipeline/ComputeChart.h"
 #include "support/FormExamples.h"
 
@@ -227,6 +228,36 @@ TEST(FillResultTexts, UnmatchedSourcesKeepTheirCaptions) {
     EXPECT_EQ(texts.lblLagna, "Leo (Simha)");
     EXPECT_EQ(texts.lblLord, "Ketu");
     EXPECT_EQ(texts.lblPada, "2");
+}
+
+// An exact offset stands for the zone row and the box, to the second.
+TEST(ComputeChart, ExactOffsetStandsForTheRowAndBox) {
+    FormInput greenwich = GreenwichNoonJ2000();
+    FormInput exactHour = greenwich;
+    exactHour.hourRow = 13;
+    exactHour.zoneRow = 34;  // ignored, as is the box
+    exactHour.dst = true;
+    exactHour.exactClock = ExactClock{3600, "Europe/Paris +01:00 (CET)", "Europe/Paris"};
+    const ChartResult expected = Computed(greenwich);
+    const ChartResult exact = Computed(exactHour);
+    EXPECT_EQ(exact.positions.ascendant, expected.positions.ascendant);
+    EXPECT_EQ(exact.positions.moonSidereal, expected.positions.moonSidereal);
+    EXPECT_EQ(exact.positions.siderealLongitude, expected.positions.siderealLongitude);
+    EXPECT_EQ(exact.birth.utcOffsetSeconds, 3600);
+    EXPECT_FALSE(exact.birth.dst);
+
+    // 17:21 on Madras mean time (+05:21:10) is 11:59:50 UT: ten seconds
+    // before noon, about 0.042° of sidereal time earlier on the ascendant.
+    FormInput madras = greenwich;
+    madras.hourRow = 17;
+    madras.minuteRow = 21;
+    madras.exactClock = ExactClock{5 * 3600 + 21 * 60 + 10, "", "Asia/Kolkata"};
+    const ChartResult mean = Computed(madras);
+    const UtMoment ut = PlanetMoment(mean.birth);
+    EXPECT_EQ(ut.hour * 3600 + ut.minute * 60 + ut.second, 11 * 3600 + 59 * 60 + 50);
+    const double ascendantStep = expected.positions.ascendant - mean.positions.ascendant;
+    EXPECT_GT(ascendantStep, 0.02);
+    EXPECT_LT(ascendantStep, 0.08);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <utility>
 
 #include "ui/frame/FileChooser.h"
 #include "ui/frame/MessageBoxes.h"
@@ -33,9 +34,16 @@ class RecordingMessageSink final : public MessageSink {
         }
         return question == Question::SaveDiscardCancel ? Answer::Discard : Answer::No;
     }
+    // Answers with `choice` and keeps the question and its buttons.
+    int choose(QWidget* /*parent*/, const QString& text, const QStringList& buttons) override {
+        chosen.append({text, buttons});
+        return choice;
+    }
     QList<ShownMessage> shown;
     QStringList asked;
     QList<Answer> answers;
+    QList<std::pair<QString, QStringList>> chosen;
+    int choice = 0;
 };
 
 // Answers every file question with the name set here; empty is giving up.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,8 +13,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "birthclock/BirthPlace.h"
+#include "clock/ClockTexts.h"
 #include "model/LookupLists.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/KeyFilters.h"
@@ -48,6 +52,18 @@ constexpr int kLatitudeDegreesLength = 2;
 constexpr int kLastHour = 23;
 constexpr int kLastMinute = 59;
 constexpr int kLastDay = 31;
+constexpr std::size_t kOfferedPlaces = 12;
+constexpr int kOfferedRowRole = Qt::UserRole + 1;
+
+QString PlaceLine(const Place& place) {
+    QString line = QString::fromStdString(place.name);
+    for (const std::string* part : {&place.state, &place.country}) {
+        if (!part->empty()) {
+            line += QStringLiteral(", ") + QString::fromStdString(*part);
+        }
+    }
+    return line;
+}
 
 QLabel* PlainLabel(const QString& text) {
     auto* label = new QLabel(text);
@@ -163,7 +179,163 @@ frmMain::frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets
         box->setValidator(new EnteredTextValidator(&FilterCoordinateText, messages_, *box));
     }
 
+    connectPlaceSearch();
+    atlasWarmUp_ = std::jthread([] { PlaceAtlas(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::connectPlaceSearch() {
+    offeredModel_ = new QStandardItemModel(this);
+    placeCompleter_ = new QCompleter(offeredModel_, this);
+    placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+    // The atlas has already chosen and ranked the rows; the box gets the name alone.
+    placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter_->setCompletionRole(Qt::UserRole);
+    txtMCity->setCompleter(placeCompleter_);
+    connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::offerPlaces);
+    connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            &frmMain::pickOfferedPlace);
+
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::dateOrTimeChanged);
+    }
+    // Only what the user does by hand: the program's own settings send none of these.
+    for (QLineEdit* box : {txtLonD, txtLonM, txtLatD, txtLatM}) {
+        connect(box, &QLineEdit::textEdited, this, &frmMain::forgetPlace);
+    }
+    for (QRadioButton* option : {optLong[0], optLong[1], optLat[0], optLat[1]}) {
+        connect(option, &QRadioButton::clicked, this, &frmMain::forgetPlace);
+    }
+    connect(cmbTimeZone, &QComboBox::activated, this, &frmMain::forgetPlace);
+    connect(chkDST, &QCheckBox::clicked, this, &frmMain::forgetPlace);
+}
+
+void frmMain::offerPlaces(const QString& typed) {
+    offered_ = PlaceAtlas().Search(typed.trimmed().toStdString(), kOfferedPlaces);
+    offeredModel_->clear();
+    for (std::size_t row = 0; row < offered_.size(); ++row) {
+        auto* item = new QStandardItem(PlaceLine(offered_[row]));
+        item->setData(QString::fromStdString(offered_[row].name), Qt::UserRole);
+        item->setData(static_cast<int>(row), kOfferedRowRole);
+        offeredModel_->appendRow(item);
+    }
+}
+
+void frmMain::pickOfferedPlace(const QModelIndex& index) {
+    const int row = index.data(kOfferedRowRole).toInt();
+    if (row >= 0 && static_cast<std::size_t>(row) < offered_.size()) {
+        pickPlace(offered_[static_cast<std::size_t>(row)]);
+    }
+}
+
+void frmMain::pickPlace(const Place& place) {
+    FormInput filled = typedInput();
+    ApplyPlace(place, filled);
+    txtMCity->setText(QString::fromStdString(filled.city));
+    txtMState->setText(QString::fromStdString(filled.state));
+    txtMCountry->setText(QString::fromStdString(filled.country));
+    txtLonD->setText(QString::fromStdString(filled.lonDegrees));
+    txtLonM->setText(QString::fromStdString(filled.lonMinutes));
+    optLong[filled.east ? 0 : 1]->setChecked(true);
+    txtLatD->setText(QString::fromStdString(filled.latDegrees));
+    txtLatM->setText(QString::fromStdString(filled.latMinutes));
+    optLat[filled.south ? 1 : 0]->setChecked(true);
+    atlasPlace_ = place;
+    repeatedMoment_ = RepeatedMoment::Ask;
+    showPlaceClock();
+}
+
+void frmMain::forgetPlace() {
+    atlasPlace_.reset();
+    repeatedMoment_ = RepeatedMoment::Ask;
+    lblClock->clear();
+}
+
+void frmMain::dateOrTimeChanged() {
+    repeatedMoment_ = RepeatedMoment::Ask;
+    showPlaceClock();
+}
+
+std::variant<BirthClock, BirthClockProblem> frmMain::placeClock() const {
+    return ResolveBirthClock(atlasPlace_->timeZone, LocalMomentOf(typedInput()), atlasPlace_->name,
+                             repeatedMoment_);
+}
+
+void frmMain::showPlaceClock() {
+    if (!atlasPlace_) {
+        return;
+    }
+    const auto settled = placeClock();
+    if (const auto* problem = std::get_if<BirthClockProblem>(&settled)) {
+        lblClock->setText(QString::fromStdString(problem->message));
+        return;
+    }
+    const BirthClock& clock = std::get<BirthClock>(settled);
+    if (clock.row) {
+        cmbTimeZone->setCurrentIndex(clock.row->row);
+        chkDST->setChecked(clock.row->dst);
+    }
+    lblClock->setText(QString::fromStdString(BirthClockText(clock)));
+}
+
+// A skipped local time stops here; a repeated one is settled by the user; a
+// typed clock that a nearby place did not keep is questioned once.
+bool frmMain::settleClockBeforeAnalysis() {
+    if (atlasPlace_) {
+        const auto settled = placeClock();
+        const auto* problem = std::get_if<BirthClockProblem>(&settled);
+        if (problem == nullptr || !problem->change) {
+            return true;  // the form's own checks speak of a date not on the calendar
+        }
+        const QString message = QString::fromStdString(problem->message);
+        if (problem->kind == BirthClockProblem::Kind::Skipped) {
+            messages_.show(this, message, MessageIcon::Critical);
+            cboHH->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        const int answer = messages_.choose(
+            this, message + QStringLiteral("\n\nWhich moment is meant?"),
+            {QStringLiteral("The first (%1)")
+                 .arg(QString::fromStdString(ClockLabel(problem->change->before))),
+             QStringLiteral("The second (%1)")
+                 .arg(QString::fromStdString(ClockLabel(problem->change->after)))});
+        if (answer != 0 && answer != 1) {
+            cboHH->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        repeatedMoment_ = answer == 0 ? RepeatedMoment::Earlier : RepeatedMoment::Later;
+        showPlaceClock();
+        return true;
+    }
+    const FormInput typed = typedInput();
+    const auto disagreement = CheckTypedClock(PlaceAtlas(), typed);
+    if (!disagreement) {
+        return true;
+    }
+    const LocalDateTime local = LocalMomentOf(typed);
+    const std::string asked = disagreement->place.name + '|' + disagreement->place.timeZone + '|' +
+                              FormatLocalMoment(local) + '|' +
+                              std::to_string(typed.zoneRow.value_or(-1)) + '|' +
+                              (typed.dst ? "dst" : "");
+    if (asked == questionedTypedClock_) {
+        return true;
+    }
+    questionedTypedClock_ = asked;
+    const int answer =
+        messages_.choose(this, QString::fromStdString(ClockDisagreementText(*disagreement)),
+                         {QStringLiteral("Use its clock"), QStringLiteral("Keep mine")});
+    if (answer == 0) {
+        atlasPlace_ = disagreement->place;
+        repeatedMoment_ = RepeatedMoment::Ask;
+        showPlaceClock();
+    }
+    return true;
+}
+
+void frmMain::requestAnalysis() {
+    if (settleClockBeforeAnalysis()) {
+        emit analyzeRequested();
+    }
 }
 
 QWidget* frmMain::buildIntroduction() {
@@ -256,13 +428,17 @@ QWidget* frmMain::buildInputs() {
     auto* zoneColumn = new QVBoxLayout(zone);
     zoneColumn->addWidget(cmbTimeZone);
     zoneColumn->addWidget(chkDST);
+    lblClock = PlainLabel(QString());
+    lblClock->setObjectName(QStringLiteral("lblClock"));
+    lblClock->setWordWrap(true);
+    zoneColumn->addWidget(lblClock);
     column->addWidget(zone);
 
     cmdRashi = Button("cmdRashi", QStringLiteral("Analyze The Divisional Charts"));
     cmdRashi->setDefault(true);
     // Enter on the focused look-up button is its own click, as in a dialog.
     cmdBrowser->setAutoDefault(true);
-    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::analyzeRequested);
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::requestAnalysis);
     column->addWidget(cmdRashi, 0, Qt::AlignRight);
     return inputs;
 }
@@ -272,7 +448,7 @@ void frmMain::buildMenus(const LinkTargets& links) {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* next = file->addAction(QStringLiteral("Analyze The Divisional Charts"));
     next->setObjectName(QStringLiteral("mnuNext"));
-    connect(next, &QAction::triggered, this, &frmMain::analyzeRequested);
+    connect(next, &QAction::triggered, this, &frmMain::requestAnalysis);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -292,6 +468,17 @@ void frmMain::followReadingOrder() {
 }
 
 FormInput frmMain::formInput() const {
+    FormInput input = typedInput();
+    if (atlasPlace_) {
+        const auto settled = placeClock();
+        if (const auto* clock = std::get_if<BirthClock>(&settled)) {
+            ApplyBirthClock(*clock, input);
+        }
+    }
+    return input;
+}
+
+FormInput frmMain::typedInput() const {
     FormInput input;
     input.name = txtName->text().toStdString();
     input.monthRow = cboMonth->currentIndex();

@@ -2,12 +2,22 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
 
+#include "atlas/Place.h"
+#include "birthclock/BirthClock.h"
 #include "model/FormInput.h"
 #include "model/ValidationFailure.h"
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
+class QLabel;
+class QModelIndex;
+class QStandardItemModel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,13 +32,17 @@ class WebPageOpener;
 // and forwards commands; the computation belongs to whoever listens to
 // analyzeRequested(). Each option pair is named after its element with the
 // option's index: optLong_0 "East", optLong_1 "West", optLat_0 "North",
-// optLat_1 "South".
+// optLat_1 "South". A place picked from the atlas brings its coordinates and
+// the clock of the birth date; editing the coordinates or the zone by hand
+// returns to the zone list.
 class frmMain final : public QMainWindow {
     Q_OBJECT
   public:
     frmMain(MessageSink& messages, WebPageOpener& opener, const LinkTargets& links,
             QWidget* parent = nullptr);
 
+    // With a place from the atlas, its clock on the form's date: the zone row
+    // and box it fits, or its exact offset.
     FormInput formInput() const;
     // Fills every box, list, option and the check box; a zone row of none
     // leaves the zone list without a selection.
@@ -58,6 +72,17 @@ class frmMain final : public QMainWindow {
     void buildMenus(const LinkTargets& links);
     void followReadingOrder();
     void lookUpPlace();
+    void connectPlaceSearch();
+    void offerPlaces(const QString& typed);
+    void pickOfferedPlace(const QModelIndex& index);
+    void pickPlace(const Place& place);
+    void forgetPlace();
+    void dateOrTimeChanged();
+    void showPlaceClock();
+    std::variant<BirthClock, BirthClockProblem> placeClock() const;
+    bool settleClockBeforeAnalysis();
+    void requestAnalysis();
+    FormInput typedInput() const;
     QLineEdit* boxFor(FormField field) const;
     void reportEdits();
 
@@ -85,6 +110,18 @@ class frmMain final : public QMainWindow {
     QComboBox* cmbTimeZone = nullptr;
     QCheckBox* chkDST = nullptr;
     QPushButton* cmdRashi = nullptr;
+    QLabel* lblClock = nullptr;
+
+    QCompleter* placeCompleter_ = nullptr;
+    QStandardItemModel* offeredModel_ = nullptr;
+    std::vector<Place> offered_;
+    std::optional<Place> atlasPlace_;
+    RepeatedMoment repeatedMoment_ = RepeatedMoment::Ask;
+    // The typed birth whose clock was last questioned, so it is asked once.
+    std::string questionedTypedClock_;
+    // Reading the city list takes over half a second: done while the user
+    // types the name, not on the first keystroke in the City box.
+    std::jthread atlasWarmUp_;
 };
 
 }  // namespace amsaview

@@ -1,6 +1,7 @@
 #include "ui/frame/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "ui/frame/ApplicationTitle.h"
 
@@ -34,6 +35,21 @@ Answer ModalMessageBox::ask(QWidget* parent, const QString& text, Question quest
         default:
             return saving ? Answer::Cancel : Answer::No;
     }
+}
+
+int ModalMessageBox::choose(QWidget* parent, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), text,
+                    QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.append(box.addButton(answer, QMessageBox::AcceptRole));
+    }
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    }
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }
 
 }  // namespace amsaview

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "model/ValidationFailure.h"
 
@@ -22,12 +23,15 @@ class MessageSink {
     virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
     // Closing the box without a button is Cancel, or No.
     virtual Answer ask(QWidget* parent, const QString& text, Question question) = 0;
+    // A question with one button per answer; returns the index of the one pressed.
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& answers) = 0;
 };
 
 class ModalMessageBox final : public MessageSink {
   public:
     void show(QWidget* parent, const QString& text, MessageIcon icon) override;
     Answer ask(QWidget* parent, const QString& text, Question question) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& answers) override;
 };
 
 }  // namespace amsaview

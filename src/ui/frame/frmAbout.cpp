@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "clock/ClockHistory.h"
 #include "swiss/SwissEphemeris.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/frame/ApplicationTitle.h"
@@ -19,6 +20,13 @@ constexpr char kDescription[] =
     "aspects.";
 
 constexpr int kIconSize = 48;
+
+QString DataCredits() {
+    return QStringLiteral(
+               "Places: GeoNames (geonames.org), licensed under CC BY 4.0, through libgeonames.\n"
+               "Clocks: the IANA time-zone database, version %1.")
+        .arg(QString::fromStdString(TzDatabaseVersion()));
+}
 
 QLabel* PlainLabel(const char* name, const QString& text, QRgb colour) {
     auto* label = new QLabel(text);
@@ -75,6 +83,9 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
         kLightYellowText);
     licence->setWordWrap(true);
     licence->setFixedWidth(description->width());
+    QLabel* credits = PlainLabel("lblCredits", DataCredits(), kLightYellowText);
+    credits->setWordWrap(true);
+    credits->setFixedWidth(credits->fontMetrics().averageCharWidth() * 48);
 
     QPushButton* link = HomePageLink(links.homePage);
     if (const QUrl home = WebPageUrl(WebPage::Home, links.homePage); home.isEmpty()) {
@@ -94,6 +105,7 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
     grid->addWidget(title, 0, 1);
     grid->addWidget(description, 1, 1);
     grid->addWidget(licence, 2, 1);
+    grid->addWidget(credits, 2, 1);
     grid->addWidget(link, 3, 1, Qt::AlignLeft);
     grid->addWidget(ok, 4, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);

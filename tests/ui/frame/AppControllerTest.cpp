@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -334,6 +335,19 @@ void AppControllerTest::showsTheAboutBoxModally() {
                 .startsWith(QStringLiteral(
                     "Amsaview is a software that maps the vargas or divisions of a sign. ")));
     QVERIFY(!Control<QLabel>(about, "picIcon")->pixmap().isNull());
+    // The data the places and clocks come from, with the zone database's
+    // version as the system reports it (tzdata's own file, read here apart).
+    const QString credits = Control<QLabel>(about, "lblCredits")->text();
+    QVERIFY(credits.contains(QStringLiteral("GeoNames")));
+    QVERIFY(credits.contains(QStringLiteral("CC BY 4.0")));
+    QFile versionFile(QStringLiteral("/usr/share/zoneinfo/tzdata.zi"));
+    if (versionFile.open(QIODevice::ReadOnly)) {
+        const QString firstLine = QString::fromLatin1(versionFile.readLine()).trimmed();
+        QCOMPARE(firstLine.left(9), QStringLiteral("# version"));
+        QVERIFY2(credits.contains(QStringLiteral("IANA time-zone database, version ") +
+                                  firstLine.mid(10)),
+                 qPrintable(credits));
+    }
 
     auto* link = Control<QPushButton>(about, "lblHomePage");
     QCOMPARE(link->text(), QStringLiteral("Click here to visit https://example.net/amsaview/"));

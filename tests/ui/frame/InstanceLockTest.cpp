@@ -28,6 +28,10 @@ class RecordingSink final : public MessageSink {
         messages.push_back({text, icon});
     }
     Answer ask(QWidget*, const QString&, Question) override { return Answer::Cancel; }
+    int choose(QWidget*, const QString& text, const QStringList&) override {
+        messages.push_back({text, MessageIcon::Information});
+        return 0;
+    }
     std::vector<Message> messages;
 };
 
