@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
@@ -131,6 +132,33 @@ ExportFailure ExportPng(const QString& path, const ChartDrawing& chart, int widt
     return SaveWhole(path, png);
 }
 
+std::optional<ExportKind> ExportKindOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf")) {
+        return ExportKind::Pdf;
+    }
+    if (suffix == QLatin1String("svg")) {
+        return ExportKind::Svg;
+    }
+    if (suffix == QLatin1String("png")) {
+        return ExportKind::Png;
+    }
+    return std::nullopt;
+}
+
+ExportFailure ExportByName(const QString& path, const ChartResult& result,
+                           const ChartDrawing& chartOnView, int pngWidth) {
+    switch (ExportKindOf(path).value_or(ExportKind::Pdf)) {
+        case ExportKind::Svg:
+            return ExportSvg(path, result);
+        case ExportKind::Png:
+            return ExportPng(path, chartOnView, pngWidth);
+        case ExportKind::Pdf:
+            break;
+    }
+    return ExportPdf(path, result);
+}
+
 QString SuggestedFileName(const BirthData& birth, const QString& extension) {
     QString name;
     for (const QChar c : ToQString(birth.name).simplified()) {
@@ -144,8 +172,7 @@ QString SuggestedFileName(const BirthData& birth, const QString& extension) {
         name = QStringLiteral("chart");
     }
     return QStringLiteral("%1-%2.%3")
-        .arg(name,
-             QDate(birth.year, birth.month, birth.day).toString(QStringLiteral("yyyy-MM-dd")),
+        .arg(name, QDate(birth.year, birth.month, birth.day).toString(QStringLiteral("yyyy-MM-dd")),
              extension);
 }
 

@@ -26,6 +26,14 @@ ExportFailure ExportPdf(const QString& path, const ChartResult& result);
 ExportFailure ExportSvg(const QString& path, const ChartResult& result);
 ExportFailure ExportPng(const QString& path, const ChartDrawing& chart, int width);
 
+// The kinds of file an export writes, told apart by the file's suffix.
+enum class ExportKind { Pdf, Svg, Png };
+std::optional<ExportKind> ExportKindOf(const QString& path);
+
+// The pages (PDF, SVG) or the given chart (PNG) by the path's suffix.
+ExportFailure ExportByName(const QString& path, const ChartResult& result,
+                           const ChartDrawing& chartOnView, int pngWidth);
+
 // Writes the whole file or, failing, leaves whatever was there before.
 ExportFailure SaveWhole(const QString& path, const QByteArray& bytes);
 

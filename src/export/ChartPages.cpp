@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QTimeZone>
 #include <algorithm>
 
 #include "charts/DivisionalRules.h"
@@ -31,6 +30,10 @@ constexpr std::size_t ChartIndex(std::string_view title) {
 
 constexpr std::size_t kNavamsa = ChartIndex("Navamsa");
 static_assert(kNavamsa != 0);
+
+constexpr std::array<const char*, kBodyCount> kPositionRows = {
+    "Surya / Sun",    "Chandra / Moon", "Budha / Mercury",   "Shukra / Venus",   "Mangala / Mars",
+    "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
 
 // Lengths in points on any device: a PDF at 1200 dpi, a printer, an SVG.
 class PagePen {
@@ -76,8 +79,8 @@ class PagePen {
         double y = y_;
         for (const auto& [name, text] : rows) {
             painter_.setFont(caption);
-            painter_.drawText(QRectF(left, y, captionWidth, height), Qt::AlignLeft | Qt::AlignVCenter,
-                              name);
+            painter_.drawText(QRectF(left, y, captionWidth, height),
+                              Qt::AlignLeft | Qt::AlignVCenter, name);
             painter_.setFont(value);
             painter_.drawText(QRectF(left + captionWidth, y, width - captionWidth, height),
                               Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -127,8 +130,8 @@ QString Offset(std::int32_t seconds) {
 }
 
 QString ClockLine(const BirthData& birth) {
-    const QDateTime local(QDate(birth.year, birth.month, birth.day), QTime(birth.hour, birth.minute),
-                          QTimeZone::UTC);
+    const QDateTime local(QDate(birth.year, birth.month, birth.day),
+                          QTime(birth.hour, birth.minute), Qt::UTC);
     const QDateTime universal = local.addSecs(-birth.utcOffsetSeconds);
     return QStringLiteral("Clock %1%2   UT %3")
         .arg(Offset(birth.utcOffsetSeconds),
@@ -164,8 +167,7 @@ void DrawDetails(QPainter& painter, PagePen& pen, const ChartResult& result) {
     for (std::size_t body = 0; body < kBodyCount; ++body) {
         const bool retrograde = IsMarkedRetrograde(result.positions, static_cast<Body>(body));
         positions.emplace_back(
-            QStringLiteral("%1 / %2").arg(ToQString(kVedicPlanetNames[body]),
-                                          ToQString(kPlanetNames[body])),
+            QString::fromLatin1(kPositionRows[body]),
             ToQString(texts.planet[body]) + (retrograde ? QStringLiteral("  (R)") : QString()));
     }
 
@@ -218,8 +220,8 @@ void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& res
     const double half = (page.width() - gap) / 2;
     const QSizeF frame = ChartFrameTwips(kRashiGrid);
     const double height = half * frame.height() / frame.width();
-    drawn[0] = DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0],
-                         kPaperColours);
+    drawn[0] =
+        DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0], kPaperColours);
     drawn[kNavamsa] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
                                 charts[kNavamsa], kPaperColours);
 }
@@ -228,8 +230,8 @@ void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& re
                     PrintedCharts& drawn) {
     const auto charts = ChartDrawings(result);
     PagePen pen(painter, page);
-    pen.line(QStringLiteral("Divisional charts of %1").arg(ToQString(result.birth.name)), 14,
-             true, QColor(120, 40, 40));
+    pen.line(QStringLiteral("Divisional charts of %1").arg(ToQString(result.birth.name)), 14, true,
+             QColor(120, 40, 40));
     pen.moveDown(10);
 
     const double gap = pen.units(kChartGapPoints);
@@ -256,9 +258,8 @@ bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, Print
     // The device's origin is the printable area's corner; keep a margin of
     // our own only where the device leaves none.
     const QRectF area(0, 0, device.width(), device.height());
-    const double margin = device.pageLayout().margins().isNull()
-                              ? kMarginPoints * device.logicalDpiY() / 72.0
-                              : 0.0;
+    const double margin =
+        device.pageLayout().margins().isNull() ? kMarginPoints * device.logicalDpiY() / 72.0 : 0.0;
     const QRectF page = area.adjusted(margin, margin, -margin, -margin);
     DrawFirstPage(painter, page, result, drawn);
     if (!device.newPage()) {

@@ -69,8 +69,9 @@ QFont FittingFont(const ScaledFonts& fonts, const QPaintDevice* device, const QS
     double points = kBoxPoints;
     QFont font = fonts.sansSerif(points);
     while (points > kSmallestBoxPoints) {
-        const QRectF needed = QFontMetricsF(font, device).boundingRect(
-            QRectF(QPointF(), room), Qt::AlignLeft | Qt::AlignTop, text);
+        const QRectF needed =
+            QFontMetricsF(font, device)
+                .boundingRect(QRectF(QPointF(), room), Qt::AlignLeft | Qt::AlignTop, text);
         if (needed.width() <= room.width() && needed.height() <= room.height()) {
             break;
         }
@@ -107,14 +108,14 @@ ChartLayout LayOutChart(const QRectF& area, const GridGeometry& geometry) {
                           frameSize);
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
         const GridCell cell = kSignCells[sign];
-        const QRectF box(layout.frame.left() +
-                             (geometry.firstLeft + cell.column * geometry.pitchX) * scale,
-                         layout.frame.top() + (geometry.firstTop + cell.row * geometry.pitchY) * scale,
-                         geometry.boxWidth * scale, geometry.boxHeight * scale);
+        const QRectF box(
+            layout.frame.left() + (geometry.firstLeft + cell.column * geometry.pitchX) * scale,
+            layout.frame.top() + (geometry.firstTop + cell.row * geometry.pitchY) * scale,
+            geometry.boxWidth * scale, geometry.boxHeight * scale);
         layout.boxes[sign] = box;
-        layout.textAreas[sign] = box.adjusted(kBoxTextInset * scale, kBoxTextInset * scale,
-                                              -(kNumberWidth + kBoxTextMargin) * scale,
-                                              -kBoxTextMargin * scale);
+        layout.textAreas[sign] =
+            box.adjusted(kBoxTextInset * scale, kBoxTextInset * scale,
+                         -(kNumberWidth + kBoxTextMargin) * scale, -kBoxTextMargin * scale);
     }
     return layout;
 }
@@ -169,9 +170,9 @@ DrawnChart DrawChart(QPainter& painter, const QRectF& area, const ChartDrawing& 
     painter.setPen(colours.title);
     painter.drawText(title, Qt::AlignCenter, chart.title);
 
-    const QRectF ornament = twips(centreLeft + grid.pitchX - kOrnamentWidth / 2.0,
-                                  centreTop + kTitleTop + kTitleHeight + kOrnamentGap,
-                                  kOrnamentWidth, kOrnamentHeight);
+    const QRectF ornament =
+        twips(centreLeft + grid.pitchX - kOrnamentWidth / 2.0,
+              centreTop + kTitleTop + kTitleHeight + kOrnamentGap, kOrnamentWidth, kOrnamentHeight);
     DrawChartOrnament(painter, ornament);
     painter.restore();
     return drawn;

@@ -12,6 +12,7 @@
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/Banner.h"
 #include "ui/frame/HelpMenu.h"
+#include "ui/frame/PrintMenu.h"
 #include "ui/result/frmDisplay.h"
 
 namespace amsaview {
@@ -88,9 +89,6 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
 
-    addFileMenu();
-    AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
-
     auto* client = new QWidget(this);
     auto* rows = new QVBoxLayout(client);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -120,6 +118,8 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     connect(&bar->exit(), &QPushButton::clicked, this, &MDI::close);
 
     setCentralWidget(client);
+    addFileMenu();
+    AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
     resize(FittingSize(QSize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height())));
     display_->showInitialView();
 }
@@ -138,6 +138,7 @@ QSize MDI::FittingSize(QSize wanted) const {
 void MDI::addFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    AddPrintAndExport(*file, *this, *display_);
     QAction* back = file->addAction(QStringLiteral("&Back"));
     back->setObjectName(QStringLiteral("mnuBack"));
     connect(back, &QAction::triggered, this, &MDI::goBack);
