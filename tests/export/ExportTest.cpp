@@ -270,6 +270,40 @@ class ExportTest : public QObject {
         QCOMPARE(testing::PdfText(written.readAll()), testing::PdfText(ChartPdf(result)));
     }
 
+    void commandLineRefusesBadExportOptions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file") << QStringList{"--pdf"} << "--pdf needs a value";
+        QTest::newRow("empty file") << QStringList{"--svg="} << "--svg needs a value";
+        QTest::newRow("width too small") << QStringList{"--png", "x.png", "--png-width", "99"}
+                                         << "--png-width must be a number from 100 to 10000";
+        QTest::newRow("width not a number") << QStringList{"--png", "x.png", "--png-width=wide"}
+                                            << "--png-width must be a number of pixels";
+        QTest::newRow("no such chart") << QStringList{"--png", "x.png", "--png-chart", "Trimsamsa"}
+                                       << "--png-chart must be one of Rashi, Hora";
+        QTest::newRow("chart without png")
+            << QStringList{"--png-chart", "Hora"} << "--png-chart and --png-width need --png";
+    }
+
+    void commandLineRefusesBadExportOptions() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        QProcess tool;
+        tool.setWorkingDirectory(folder.path());
+        tool.start(QStringLiteral(AMSAVIEW_CHART_TOOL),
+                   QStringList{"--name", "X", "--date", "2000-01-01", "--time", "12:00", "--lon",
+                               "0E0", "--lat", "0N0", "--zone", "29"} +
+                       options);
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(error.startsWith(QStringLiteral("amsaview-chart: ") + message), qPrintable(error));
+        QCOMPARE(error.count(QLatin1Char('\n')), 1);
+        QVERIFY(tool.readAllStandardOutput().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+    }
+
     void commandLineWriteFailureIsOneLineAndStatusOne() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("missing/tool.svg"));
