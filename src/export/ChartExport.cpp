@@ -16,6 +16,9 @@ namespace {
 constexpr int kPdfResolution = 600;
 constexpr int kSvgResolution = 96;
 constexpr double kSvgMarginPoints = 40;
+// Light compression: a chart is large plain areas, which the lightest levels
+// already pack well, and the heavier ones cost most of an export's time.
+constexpr int kPngQuality = 80;
 
 QString Failure(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1: %2").arg(path, reason);
@@ -85,6 +88,16 @@ QImage ChartImage(const ChartDrawing& chart, int width) {
     return image;
 }
 
+QByteArray ChartPng(const ChartDrawing& chart, int width) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!ChartImage(chart, width).save(&buffer, "PNG", kPngQuality)) {
+        return {};
+    }
+    return png;
+}
+
 ExportFailure SaveWhole(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -123,10 +136,8 @@ ExportFailure ExportPng(const QString& path, const ChartDrawing& chart, int widt
                                  .arg(kSmallestImageWidth)
                                  .arg(kLargestImageWidth));
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!ChartImage(chart, width).save(&buffer, "PNG")) {
+    const QByteArray png = ChartPng(chart, width);
+    if (png.isEmpty()) {
         return Failure(path, QStringLiteral("the image could not be encoded"));
     }
     return SaveWhole(path, png);

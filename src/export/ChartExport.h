@@ -18,6 +18,8 @@ QByteArray ChartPdf(const ChartResult& result, PrintedCharts* drawn = nullptr);
 QByteArray ChartSvg(const ChartResult& result, PrintedCharts* drawn = nullptr);
 // One chart as the window shows it, this many pixels wide.
 QImage ChartImage(const ChartDrawing& chart, int width);
+// The same as a PNG file's bytes; empty when encoding fails.
+QByteArray ChartPng(const ChartDrawing& chart, int width);
 
 inline constexpr int kSmallestImageWidth = 100;
 inline constexpr int kLargestImageWidth = 10000;
