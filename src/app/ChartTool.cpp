@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -18,7 +19,9 @@
 #include "app/ChartJson.h"
 #include "app/ChartOptions.h"
 #include "app/ClockFields.h"
+#include "app/ExportOptions.h"
 #include "app/ParseBirth.h"
+#include "export/ChartExport.h"
 #include "pipeline/ComputeChart.h"
 
 namespace {
@@ -63,10 +66,59 @@ int LostOutput(const char* reason) {
     return kLostOutput;
 }
 
-int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings& method) {
+// The files asked for, each whole or not at all; the first failure ends the run.
+int WriteExports(const amsaview::ExportRequest& request, const amsaview::ChartResult& result) {
+    using amsaview::ExportFailure;
+    ExportFailure failure;
+    if (!request.pdf.isEmpty()) {
+        failure = amsaview::ExportPdf(request.pdf, result);
+    }
+    if (!failure && !request.svg.isEmpty()) {
+        failure = amsaview::ExportSvg(request.svg, result);
+    }
+    if (!failure && !request.png.isEmpty()) {
+        const auto charts = amsaview::ChartDrawings(result);
+        const auto chart = std::ranges::find_if(charts, [&](const amsaview::ChartDrawing& c) {
+            return c.title.startsWith(request.pngChart, Qt::CaseInsensitive);
+        });
+        failure = amsaview::ExportPng(request.png, *chart, request.pngWidth);
+    }
+    if (failure) {
+        Report(*failure);
+        return kLostOutput;
+    }
+    return 0;
+}
+
+// The chart an export option names, or the line that says it names none.
+QString CheckExportRequest(const amsaview::ExportRequest& request) {
+    if (request.pngWidth < amsaview::kSmallestImageWidth ||
+        request.pngWidth > amsaview::kLargestImageWidth) {
+        return QStringLiteral("--png-width must be a number from %1 to %2")
+            .arg(amsaview::kSmallestImageWidth)
+            .arg(amsaview::kLargestImageWidth);
+    }
+    QStringList titles;
+    for (const amsaview::ChartDrawing& chart : amsaview::ChartDrawings({})) {
+        const QString title = chart.title.section(QLatin1Char(' '), 0, 0);
+        if (title.compare(request.pngChart, Qt::CaseInsensitive) == 0) {
+            return {};
+        }
+        titles << title;
+    }
+    return QStringLiteral("--png-chart must be one of %1").arg(titles.join(QStringLiteral(", ")));
+}
+
+int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings& method,
+              const amsaview::ExportRequest& exports) {
     amsaview::ChartResult result;
     if (const auto failure = amsaview::ComputeChart(form, method, result)) {
         return Fail(QString::fromStdString(failure->message));
+    }
+    if (exports.any()) {
+        if (const int status = WriteExports(exports, result); status != 0) {
+            return status;
+        }
     }
     std::string json;
     amsaview::AppendChartJson(result, json);
@@ -86,12 +138,13 @@ int ListPlaces(const amsaview::PlaceListRequest& request) {
     return 0;
 }
 
-int ChartOne(const amsaview::BirthFields& fields, const amsaview::EphemerisSettings& method) {
+int ChartOne(const amsaview::BirthFields& fields, const amsaview::EphemerisSettings& method,
+             const amsaview::ExportRequest& exports) {
     const auto form = amsaview::ParseBirth(fields);
     if (const auto* error = std::get_if<std::string>(&form)) {
         return Fail(QString::fromStdString(*error));
     }
-    return ChartForm(std::get<amsaview::FormInput>(form), method);
+    return ChartForm(std::get<amsaview::FormInput>(form), method, exports);
 }
 
 // Rows done, rate and time left on one line rewritten in place, a few times a
@@ -178,6 +231,14 @@ int ChartMany(const amsaview::BatchSettings& settings, const amsaview::Ephemeris
     return outcome.failed > 0 ? kSomeRowsFailed : 0;
 }
 
+// Qt's notes about the session it runs in are no concern of a command-line
+// tool, whose standard error carries its own one-line messages.
+void OnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        Report(message);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -186,22 +247,50 @@ int main(int argc, char* argv[]) {
     if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {
         static_cast<void>(open("/dev/null", O_RDONLY));
     }
-    QCoreApplication app(argc, argv);
+    // Drawing a page needs fonts and so a GUI application, which needs no
+    // screen offscreen; the JSON alone keeps the light start.
+    std::unique_ptr<QCoreApplication> app;
+    if (amsaview::NamesAnExport(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        qInstallMessageHandler(OnlyQtFailures);
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("amsaview-chart"));
 
+    QStringList arguments = QCoreApplication::arguments();
+    const auto exportOptions = amsaview::TakeExportOptions(arguments);
+    if (const auto* error = std::get_if<QString>(&exportOptions)) {
+        return Fail(*error);
+    }
+    const auto& exports = std::get<amsaview::ExportRequest>(exportOptions);
+    if (exports.any()) {
+        if (const QString problem = CheckExportRequest(exports); !problem.isEmpty()) {
+            return Fail(problem);
+        }
+    }
     amsaview::EphemerisSettings method;
-    const auto parsed = amsaview::ParseChartOptions(QCoreApplication::arguments(), method);
+    const auto parsed = amsaview::ParseChartOptions(arguments, method);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         return Fail(*error);
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
+        if (exports.any()) {
+            return Fail(QStringLiteral("--pdf, --svg and --png chart one birth, not --batch"));
+        }
         return ChartMany(*batch, method);
     }
     if (const auto* places = std::get_if<amsaview::PlaceListRequest>(&parsed)) {
+        if (exports.any()) {
+            return Fail(QStringLiteral("--pdf, --svg and --png chart one birth, not --places"));
+        }
         return ListPlaces(*places);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
-        return ChartForm(*kept, method);
+        return ChartForm(*kept, method, exports);
     }
-    return ChartOne(std::get<amsaview::BirthFields>(parsed), method);
+    return ChartOne(std::get<amsaview::BirthFields>(parsed), method, exports);
 }

@@ -12,6 +12,7 @@
 #include "ui/frame/ApplicationTitle.h"
 #include "ui/frame/Banner.h"
 #include "ui/frame/HelpMenu.h"
+#include "ui/frame/PrintMenu.h"
 #include "ui/frame/SettingsMenu.h"
 #include "ui/result/frmDisplay.h"
 
@@ -89,10 +90,6 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(kApplicationTitle));
 
-    addFileMenu();
-    AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); });
-    AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
-
     auto* client = new QWidget(this);
     auto* rows = new QVBoxLayout(client);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -122,6 +119,9 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     connect(&bar->exit(), &QPushButton::clicked, this, &MDI::close);
 
     setCentralWidget(client);
+    addFileMenu();
+    AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); });
+    AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
     resize(FittingSize(QSize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height())));
     display_->showInitialView();
 }
@@ -140,6 +140,7 @@ QSize MDI::FittingSize(QSize wanted) const {
 void MDI::addFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    AddPrintAndExport(*file, *this, *display_);
     QAction* back = file->addAction(QStringLiteral("&Back"));
     back->setObjectName(QStringLiteral("mnuBack"));
     connect(back, &QAction::triggered, this, &MDI::goBack);

@@ -380,6 +380,7 @@ void frmDisplay::bindValue(QLabel* label, std::string ResultTexts::*text) {
 }
 
 void frmDisplay::showResult(const ChartResult& result) {
+    result_ = result;
     for (const auto& [label, text] : values_) {
         const QString shown = QString::fromStdString(result.texts.*text);
         if (auto* eliding = qobject_cast<ElidingLabel*>(label)) {
@@ -397,6 +398,15 @@ void frmDisplay::showResult(const ChartResult& result) {
     for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
         divisionalFrames_[chart]->setBoxes(DivisionalCaptions(result.placements, chart));
     }
+}
+
+const ChartDrawing& frmDisplay::chartOnView() const {
+    for (const ChartGrid* frame : divisionalFrames_) {
+        if (!frame->isHidden()) {
+            return frame->chart();
+        }
+    }
+    return fraBirthchart_->chart();
 }
 
 void frmDisplay::showInitialView() {

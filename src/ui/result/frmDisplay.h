@@ -16,6 +16,7 @@ class QTabBar;
 namespace amsaview {
 
 class ChartGrid;
+struct ChartDrawing;
 
 // The result window: birth details, Vedic details, the position table and
 // the eight charts of one computation. It only switches between what the
@@ -34,6 +35,11 @@ class frmDisplay final : public QWidget {
 
     // The Rashi chart with the birth details, as the main frame opens it.
     void showInitialView();
+
+    // The computation on view, for printing and export.
+    const ChartResult& result() const { return result_; }
+    // The chart on view: the Rashi chart or the divisional chart of its tab.
+    const ChartDrawing& chartOnView() const;
 
   private:
     QWidget* buildLeftPanel();
@@ -62,6 +68,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblMethod_ = nullptr;
     std::vector<std::pair<QLabel*, std::string ResultTexts::*>> values_;
     std::array<QLabel*, kBodyCount> planet_{};
+    ChartResult result_;
 };
 
 }  // namespace amsaview

@@ -1,4 +1,4 @@
-#include "ui/result/ChartOrnament.h"
+#include "export/ChartOrnament.h"
 
 #include <QLinearGradient>
 #include <QPainter>

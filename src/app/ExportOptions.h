@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+namespace amsaview {
+
+// Files the command line writes besides the JSON: the printed pages as PDF or
+// SVG, one chart as PNG.
+struct ExportRequest {
+    QString pdf;
+    QString svg;
+    QString png;
+    QString pngChart = QStringLiteral("Rashi");  // or a divisional chart's title
+    int pngWidth = 1200;
+
+    bool any() const { return !pdf.isEmpty() || !svg.isEmpty() || !png.isEmpty(); }
+};
+
+// Takes the export options out of the arguments, leaving the rest for the
+// chart options; or the one line that says what is wrong with them.
+std::variant<ExportRequest, QString> TakeExportOptions(QStringList& arguments);
+
+// Whether any export option is present, asked before an application exists
+// (drawing needs a GUI application; the JSON alone does not).
+bool NamesAnExport(int argc, const char* const* argv);
+
+}  // namespace amsaview

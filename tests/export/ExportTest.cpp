@@ -1,0 +1,340 @@
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "export/ChartExport.h"
+#include "pipeline/ComputeChart.h"
+#include "support/FormExamples.h"
+#include "support/PdfText.h"
+
+namespace amsaview {
+namespace {
+
+struct Example {
+    const char* name;
+    FormInput form;
+    // Which planets stood retrograde, from the almanac: Mercury turned back on
+    // 17 February 2020; Saturn from August 1999 to 12 January 2000.
+    std::vector<const char*> retrograde;
+};
+
+std::vector<Example> Examples() {
+    return {
+        {"Delhi 2020-02-18", testing::DelhiForm(2020, 2, 18, 12, 0), {"Budha / Mercury"}},
+        {"Greenwich J2000", testing::GreenwichNoonJ2000(), {"Shani / Saturn"}},
+    };
+}
+
+ChartResult Computed(const FormInput& form) {
+    ChartResult result;
+    if (ComputeChart(form, result)) {
+        qFatal("an example birth failed its checks");
+    }
+    return result;
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+struct SvgText {
+    QPointF at;
+    QString text;
+};
+
+// Every text element with where it starts, its groups' transforms applied.
+std::vector<SvgText> SvgTexts(const QByteArray& svg, QString& error) {
+    std::vector<SvgText> texts;
+    std::vector<QTransform> transforms{QTransform()};
+    QXmlStreamReader xml(svg);
+    const QRegularExpression matrix(QStringLiteral(R"(matrix\(([^)]*)\))"));
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            QTransform transform = transforms.back();
+            const auto match = matrix.match(xml.attributes().value("transform"));
+            if (match.hasMatch()) {
+                const QStringList v = match.captured(1).split(QLatin1Char(','));
+                if (v.size() == 6) {
+                    transform = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(),
+                                           v[3].toDouble(), v[4].toDouble(), v[5].toDouble()) *
+                                transform;
+                }
+            }
+            if (xml.name() == QLatin1String("text")) {
+                const QPointF at(xml.attributes().value("x").toDouble(),
+                                 xml.attributes().value("y").toDouble());
+                texts.push_back({transform.map(at), xml.readElementText().trimmed()});
+                continue;  // readElementText consumed the end element
+            }
+            transforms.push_back(transform);
+        } else if (xml.isEndElement()) {
+            transforms.pop_back();
+        }
+    }
+    if (xml.hasError()) {
+        error = xml.errorString();
+    }
+    return texts;
+}
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pdfHoldsTheBirthTheDetailsAndThePositions() {
+        for (const Example& example : Examples()) {
+            const ChartResult result = Computed(example.form);
+            const QString text = testing::PdfText(ChartPdf(result));
+            QVERIFY2(!text.isEmpty(), example.name);
+            QCOMPARE(text.count(QLatin1Char('\f')), 2);
+            const QString first = text.section(QLatin1Char('\f'), 0, 0);
+            const QString second = text.section(QLatin1Char('\f'), 1, 1);
+            for (const std::string* wanted :
+                 {&result.birth.name, &result.texts.lblLagna, &result.texts.lblLagnaPosition,
+                  &result.texts.lblNakshatra, &result.texts.lblRashi, &result.texts.lblPada,
+                  &result.texts.lblLord, &result.texts.lblAyanamsha}) {
+                QVERIFY2(first.contains(Text(*wanted)),
+                         qPrintable(QStringLiteral("%1: %2").arg(example.name, Text(*wanted))));
+            }
+            constexpr std::array<const char*, kBodyCount> kRows = {
+                "Surya / Sun",    "Chandra / Moon",    "Budha / Mercury",
+                "Shukra / Venus", "Mangala / Mars",    "Guru / Jupiter",
+                "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
+            for (std::size_t body = 0; body < kBodyCount; ++body) {
+                const QString row = QLatin1String(kRows[body]);
+                const QStringList lines = first.split(QLatin1Char('\n')).filter(row);
+                QVERIFY2(lines.size() == 1,
+                         qPrintable(QStringLiteral("%1: %2").arg(example.name, row)));
+                QVERIFY2(lines[0].contains(Text(result.texts.planet[body])),
+                         qPrintable(QStringLiteral("%1: %2").arg(example.name, row)));
+                const bool retrograde = std::ranges::any_of(
+                    example.retrograde,
+                    [&](const char* name) { return row == QLatin1String(name); });
+                QVERIFY2(lines[0].contains(QStringLiteral("(R)")) == retrograde,
+                         qPrintable(QStringLiteral("%1: %2").arg(example.name, row)));
+            }
+            QVERIFY2(first.contains(QStringLiteral("Rashi Chart")) && first.contains("Navamsa"),
+                     example.name);
+            for (const char* chart :
+                 {"Hora", "Drekkana", "Chaturthamsa", "Saptamsa", "Dasamsa", "Dwadasamsa"}) {
+                QVERIFY2(second.contains(QLatin1String(chart)), chart);
+            }
+        }
+    }
+
+    void clockLineGivesTheOffsetAndTheUniversalTime() {
+        // Indian time is 5 h 30 min ahead: noon in Delhi is 06:30 UT.
+        const ChartResult delhi = Computed(testing::DelhiForm(2020, 2, 18, 12, 0));
+        QVERIFY(testing::PdfText(ChartPdf(delhi))
+                    .contains(QRegularExpression(R"(UTC\+05:30\s+UT 2020-02-18 06:30)")));
+        // A quarter past one in the morning in Delhi is the evening before in UT.
+        const ChartResult night = Computed(testing::DelhiForm(2020, 3, 1, 1, 15));
+        QVERIFY(testing::PdfText(ChartPdf(night)).contains("UT 2020-02-29 19:45"));
+    }
+
+    void headerNamesWhatComputedThePositions() {
+        const FormInput delhi = testing::DelhiForm(2020, 2, 18, 12, 0);
+        QVERIFY(testing::PdfText(ChartPdf(Computed(delhi))).contains("Positions: Built-in method"));
+        EphemerisSettings swiss;
+        swiss.kind = EphemerisKind::Swiss;
+        swiss.ayanamsa = AyanamsaMode::LahiriIcrc;
+        swiss.node = LunarNode::True;
+        ChartResult result;
+        QVERIFY(!ComputeChart(delhi, swiss, result));
+        // One line across the page, not cut by a table's column.
+        QVERIFY(testing::PdfText(ChartPdf(result))
+                    .contains("Positions: Swiss Ephemeris, Lahiri ICRC ayanamsa, true node"));
+    }
+
+    void svgNamesLieInTheirSignsBoxes() {
+        for (const Example& example : Examples()) {
+            PrintedCharts drawn;
+            QString error;
+            const auto texts = SvgTexts(ChartSvg(Computed(example.form), &drawn), error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            std::size_t namesChecked = 0;
+            for (const std::size_t chart : {std::size_t{0}, std::size_t{5}}) {
+                for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+                    const QRectF box = drawn[chart].layout.boxes[sign];
+                    for (const QString& line : drawn[chart].lines[sign]) {
+                        const auto inBox = std::ranges::count_if(texts, [&](const SvgText& t) {
+                            return t.text == line.trimmed() && box.contains(t.at);
+                        });
+                        const auto inChart = std::ranges::count(drawn[chart].lines[sign], line);
+                        QVERIFY2(inBox == inChart,
+                                 qPrintable(QStringLiteral("%1, chart %2, sign %3: %4")
+                                                .arg(example.name)
+                                                .arg(chart)
+                                                .arg(sign + 1)
+                                                .arg(line)));
+                        ++namesChecked;
+                    }
+                }
+            }
+            QCOMPARE(namesChecked, std::size_t{18});  // nine bodies in each of two charts
+        }
+    }
+
+    void pngHasTheRequestedWidthAndTheChartsProportions() {
+        QTemporaryDir folder;
+        const auto charts = ChartDrawings(Computed(testing::GreenwichNoonJ2000()));
+        // The Rashi frame is 7005 × 5985 twips, a divisional one 6945 × 5985.
+        const struct {
+            std::size_t chart;
+            int width;
+            int height;
+        } cases[] = {{0, 1200, 1025}, {0, 400, 342}, {1, 1200, 1034}};
+        for (const auto& c : cases) {
+            const QString path = folder.filePath(QStringLiteral("chart-%1.png").arg(c.width));
+            QVERIFY(!ExportPng(path, charts[c.chart], c.width));
+            const QImage image(path);
+            QCOMPARE(image.size(), QSize(c.width, c.height));
+        }
+    }
+
+    void aFailedWriteSaysSoAndLeavesNoFile() {
+        QTemporaryDir folder;
+        const QString plainFile = folder.filePath(QStringLiteral("not-a-folder"));
+        QFile blocker(plainFile);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const ChartResult result = Computed(testing::GreenwichNoonJ2000());
+        const ChartDrawing rashi = ChartDrawings(result)[0];
+        const QString targets[] = {plainFile + QStringLiteral("/chart.pdf"),
+                                   folder.filePath(QStringLiteral("missing/chart.pdf"))};
+        for (const QString& path : targets) {
+            for (const ExportFailure& failure :
+                 {ExportPdf(path, result), ExportSvg(path, result), ExportPng(path, rashi, 600)}) {
+                QVERIFY2(failure.has_value(), qPrintable(path));
+                QVERIFY2(failure->contains(path), qPrintable(*failure));
+                QVERIFY2(!QFile::exists(path), qPrintable(path));
+            }
+        }
+    }
+
+    void aRefusedExportKeepsTheFileThatWasThere() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kept.png"));
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        const auto charts = ChartDrawings(Computed(testing::GreenwichNoonJ2000()));
+        for (const int width : {0, kSmallestImageWidth - 1, kLargestImageWidth + 1}) {
+            QVERIFY2(ExportPng(path, charts[0], width).has_value(),
+                     qPrintable(QString::number(width)));
+            QCOMPARE(ReadAll(path), QStringLiteral("earlier"));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept.png"});
+    }
+
+    void suggestedNamesAreSafe_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("blanks to dashes") << "RAM KUMAR"
+                                          << "RAM-KUMAR-2000-01-01.pdf";
+        QTest::newRow("runs of blanks") << "  Anna   Maria "
+                                        << "Anna-Maria-2000-01-01.pdf";
+        QTest::newRow("path characters dropped") << "../a/b\\c"
+                                                 << "abc-2000-01-01.pdf";
+        QTest::newRow("letters beyond ASCII kept") << "Zoë Ñ"
+                                                   << "Zoë-Ñ-2000-01-01.pdf";
+        QTest::newRow("nothing left") << "?*"
+                                      << "chart-2000-01-01.pdf";
+    }
+
+    void suggestedNamesAreSafe() {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        BirthData birth;
+        birth.name = name.toStdString();
+        birth.year = 2000;
+        QCOMPARE(SuggestedFileName(birth, QStringLiteral("pdf")), file);
+    }
+
+    void commandLinePdfCarriesTheSameTexts() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tool.pdf"));
+        QProcess tool;
+        tool.start(
+            QStringLiteral(AMSAVIEW_CHART_TOOL),
+            {"--name",  "RAM KUMAR", "--date",    "2020-02-18", "--time", "12:00",  "--lon",
+             "77E12",   "--lat",     "28N36",     "--zone",     "34",     "--city", "New Delhi",
+             "--state", "Delhi",     "--country", "India",      "--pdf",  path});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(tool.readAllStandardOutput().startsWith('{'));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const ChartResult result = Computed(testing::DelhiForm(2020, 2, 18, 12, 0));
+        QCOMPARE(testing::PdfText(written.readAll()), testing::PdfText(ChartPdf(result)));
+    }
+
+    void commandLineRefusesBadExportOptions_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no file") << QStringList{"--pdf"} << "--pdf needs a value";
+        QTest::newRow("empty file") << QStringList{"--svg="} << "--svg needs a value";
+        QTest::newRow("width too small") << QStringList{"--png", "x.png", "--png-width", "99"}
+                                         << "--png-width must be a number from 100 to 10000";
+        QTest::newRow("width not a number") << QStringList{"--png", "x.png", "--png-width=wide"}
+                                            << "--png-width must be a number of pixels";
+        QTest::newRow("no such chart") << QStringList{"--png", "x.png", "--png-chart", "Trimsamsa"}
+                                       << "--png-chart must be one of Rashi, Hora";
+        QTest::newRow("chart without png")
+            << QStringList{"--png-chart", "Hora"} << "--png-chart and --png-width need --png";
+    }
+
+    void commandLineRefusesBadExportOptions() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        QProcess tool;
+        tool.setWorkingDirectory(folder.path());
+        tool.start(QStringLiteral(AMSAVIEW_CHART_TOOL),
+                   QStringList{"--name", "X", "--date", "2000-01-01", "--time", "12:00", "--lon",
+                               "0E0", "--lat", "0N0", "--zone", "29"} +
+                       options);
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        const QString error = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(error.startsWith(QStringLiteral("amsaview-chart: ") + message), qPrintable(error));
+        QCOMPARE(error.count(QLatin1Char('\n')), 1);
+        QVERIFY(tool.readAllStandardOutput().isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void commandLineWriteFailureIsOneLineAndStatusOne() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/tool.svg"));
+        QProcess tool;
+        tool.start(QStringLiteral(AMSAVIEW_CHART_TOOL),
+                   {"--name", "X", "--date", "2000-01-01", "--time", "12:00", "--lon", "0E0",
+                    "--lat", "0N0", "--zone", "29", "--svg", path});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        const QByteArray error = tool.readAllStandardError();
+        QCOMPARE(error.count('\n'), 1);
+        QVERIFY2(error.contains(path.toUtf8()), error.constData());
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+}  // namespace amsaview
+
+QTEST_MAIN(amsaview::ExportTest)
+#include "ExportTest.moc"
