@@ -121,23 +121,30 @@ QString Place(const BirthData& birth) {
     return parts.join(QStringLiteral(", "));
 }
 
+// Seconds only when the clock has them, as a place's mean time does.
 QString Offset(std::int32_t seconds) {
     const QChar sign = seconds < 0 ? QLatin1Char('-') : QLatin1Char('+');
     const std::int64_t magnitude = seconds < 0 ? -std::int64_t{seconds} : seconds;
-    return QStringLiteral("UTC%1%2:%3")
-        .arg(sign)
-        .arg(magnitude / 3600, 2, 10, QLatin1Char('0'))
-        .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'));
+    QString text = QStringLiteral("UTC%1%2:%3")
+                       .arg(sign)
+                       .arg(magnitude / 3600, 2, 10, QLatin1Char('0'))
+                       .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'));
+    if (magnitude % 60 != 0) {
+        text += QStringLiteral(":%1").arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    }
+    return text;
 }
 
 QString ClockLine(const BirthData& birth) {
     const QDateTime local(QDate(birth.year, birth.month, birth.day),
                           QTime(birth.hour, birth.minute), Qt::UTC);
     const QDateTime universal = local.addSecs(-birth.utcOffsetSeconds);
+    const bool wholeMinutes = birth.utcOffsetSeconds % 60 == 0;
     return QStringLiteral("Clock %1%2   UT %3")
         .arg(Offset(birth.utcOffsetSeconds),
              birth.dst ? QStringLiteral(" (daylight saving included)") : QString(),
-             universal.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+             universal.toString(wholeMinutes ? QStringLiteral("yyyy-MM-dd HH:mm")
+                                             : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
 void DrawHeader(PagePen& pen, const ChartResult& result) {
