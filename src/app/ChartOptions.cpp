@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <thread>
+#include <utility>
 
 #include "register/BirthFile.h"
 
@@ -59,6 +60,14 @@ constexpr Option kMethodOptions[] = {
      "raman, fagan-bradley or none.",
      "NAME"},
     {"node", "With --ephemeris swiss: Rahu as the mean (the default) or true node.", "mean|true"},
+};
+
+constexpr Option kExportOptions[] = {
+    {"pdf", "Also write the printed pages as a PDF.", "FILE"},
+    {"svg", "Also write the first printed page as an SVG drawing.", "FILE"},
+    {"png", "Also write one chart as a PNG image.", "FILE"},
+    {"png-chart", "With --png: Rashi (the default) or a divisional chart's name.", "CHART"},
+    {"png-width", "With --png: the image's width in pixels (1200 when left out).", "PIXELS"},
 };
 
 constexpr unsigned kMostJobs = 256;
@@ -188,14 +197,46 @@ std::optional<QString> ReadMethod(const QCommandLineParser& parser, EphemerisSet
     return std::nullopt;
 }
 
+// The files to write besides the JSON; the chart's name and the width's range
+// are the drawing's to judge.
+std::optional<QString> ReadExports(const QCommandLineParser& parser, ExportRequest& exports) {
+    for (auto [name, target] : {std::pair{"pdf", &exports.pdf}, std::pair{"svg", &exports.svg},
+                                std::pair{"png", &exports.png}}) {
+        if (parser.isSet(QLatin1String(name))) {
+            *target = parser.value(QLatin1String(name));
+            if (target->isEmpty()) {
+                return QStringLiteral("--%1 needs a file name").arg(QLatin1String(name));
+            }
+        }
+    }
+    const bool chart = parser.isSet(QStringLiteral("png-chart"));
+    const bool width = parser.isSet(QStringLiteral("png-width"));
+    if ((chart || width) && exports.png.isEmpty()) {
+        return QStringLiteral("--png-chart and --png-width need --png");
+    }
+    if (chart) {
+        exports.pngChart = parser.value(QStringLiteral("png-chart"));
+    }
+    if (width) {
+        bool isNumber = false;
+        exports.pngWidth = parser.value(QStringLiteral("png-width")).toInt(&isNumber);
+        if (!isNumber) {
+            return QStringLiteral("--png-width must be a number of pixels");
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ChartRequest ParseChartOptions(const QStringList& arguments) {
-    EphemerisSettings ignored;
-    return ParseChartOptions(arguments, ignored);
+    EphemerisSettings ignoredMethod;
+    ExportRequest ignoredExports;
+    return ParseChartOptions(arguments, ignoredMethod, ignoredExports);
 }
 
-ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method) {
+ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method,
+                               ExportRequest& exports) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Computes one birth chart and prints it as JSON, or one chart per line "
@@ -205,14 +246,28 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
     AddOptions(parser, kBirthFileOptions);
     AddOptions(parser, kMethodOptions);
     AddOptions(parser, std::span(&kPlaceListOption, 1));
+    AddOptions(parser, kExportOptions);
+    parser.addHelpOption();
     if (!parser.parse(arguments)) {
         return parser.errorText();
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        return ChartHelp{parser.helpText()};
     }
     if (auto error = ReadMethod(parser, method)) {
         return *error;
     }
+    if (auto error = ReadExports(parser, exports)) {
+        return *error;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         return QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+    }
+    for (const char* oneChartOnly : {"places", "batch"}) {
+        if (exports.any() && parser.isSet(QLatin1String(oneChartOnly))) {
+            return QStringLiteral("--pdf, --svg and --png chart one birth, not --%1")
+                .arg(QLatin1String(oneChartOnly));
+        }
     }
     if (parser.isSet(QStringLiteral("places"))) {
         return PlaceListRequest{parser.value(QStringLiteral("places")).toStdString()};

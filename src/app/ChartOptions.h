@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "app/BirthFields.h"
+#include "app/ExportOptions.h"
 #include "model/FormInput.h"
 #include "swiss/EphemerisSettings.h"
 
@@ -25,13 +26,22 @@ struct PlaceListRequest {
     std::string typed;
 };
 
+// --help: the options explained, for standard output.
+struct ChartHelp {
+    QString text;
+};
+
 // One birth's fields from the options, a birth kept in a birth file, the
-// batch, a list of places, or the one line that says what is wrong with the command line.
-using ChartRequest = std::variant<BirthFields, FormInput, BatchSettings, PlaceListRequest, QString>;
+// batch, a list of places, the help, or the one line that says what is wrong
+// with the command line.
+using ChartRequest =
+    std::variant<BirthFields, FormInput, BatchSettings, PlaceListRequest, ChartHelp, QString>;
 ChartRequest ParseChartOptions(const QStringList& arguments);
 
 // The same, also reading --ephemeris, --ayanamsa and --node into `method`,
-// which holds for every chart of the request.
-ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method);
+// which holds for every chart of the request, and the files to write besides
+// the JSON into `exports` (one birth only).
+ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method,
+                               ExportRequest& exports);
 
 }  // namespace amsaview

@@ -129,6 +129,16 @@ int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings
     return 0;
 }
 
+int PrintHelp(const amsaview::ChartHelp& help) {
+    const QByteArray text = help.text.toLocal8Bit();
+    if (std::fwrite(text.data(), 1, static_cast<std::size_t>(text.size()), stdout) !=
+            static_cast<std::size_t>(text.size()) ||
+        std::fflush(stdout) != 0) {
+        return LostOutput(std::strerror(errno));
+    }
+    return 0;
+}
+
 int ListPlaces(const amsaview::PlaceListRequest& request) {
     const std::string json = amsaview::PlaceCandidatesJson(request.typed);
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
@@ -261,32 +271,24 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("amsaview-chart"));
 
-    QStringList arguments = QCoreApplication::arguments();
-    const auto exportOptions = amsaview::TakeExportOptions(arguments);
-    if (const auto* error = std::get_if<QString>(&exportOptions)) {
+    amsaview::EphemerisSettings method;
+    amsaview::ExportRequest exports;
+    const auto parsed = amsaview::ParseChartOptions(QCoreApplication::arguments(), method, exports);
+    if (const auto* error = std::get_if<QString>(&parsed)) {
         return Fail(*error);
     }
-    const auto& exports = std::get<amsaview::ExportRequest>(exportOptions);
+    if (const auto* help = std::get_if<amsaview::ChartHelp>(&parsed)) {
+        return PrintHelp(*help);
+    }
     if (exports.any()) {
         if (const QString problem = CheckExportRequest(exports); !problem.isEmpty()) {
             return Fail(problem);
         }
     }
-    amsaview::EphemerisSettings method;
-    const auto parsed = amsaview::ParseChartOptions(arguments, method);
-    if (const auto* error = std::get_if<QString>(&parsed)) {
-        return Fail(*error);
-    }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
-        if (exports.any()) {
-            return Fail(QStringLiteral("--pdf, --svg and --png chart one birth, not --batch"));
-        }
         return ChartMany(*batch, method);
     }
     if (const auto* places = std::get_if<amsaview::PlaceListRequest>(&parsed)) {
-        if (exports.any()) {
-            return Fail(QStringLiteral("--pdf, --svg and --png chart one birth, not --places"));
-        }
         return ListPlaces(*places);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {

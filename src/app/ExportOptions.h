@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-#include <variant>
 
 namespace amsaview {
 
@@ -17,10 +15,6 @@ struct ExportRequest {
 
     bool any() const { return !pdf.isEmpty() || !svg.isEmpty() || !png.isEmpty(); }
 };
-
-// Takes the export options out of the arguments, leaving the rest for the
-// chart options; or the one line that says what is wrong with them.
-std::variant<ExportRequest, QString> TakeExportOptions(QStringList& arguments);
 
 // Whether any export option is present, asked before an application exists
 // (drawing needs a GUI application; the JSON alone does not).

@@ -201,6 +201,49 @@ TEST(ParseChartOptions, BatchSettings) {
     }
 }
 
+TEST(ParseChartOptions, FilesBesidesTheJsonAreForOneBirth) {
+    const QStringList birth = QStringList{"amsaview-chart"} + Complete();
+    EphemerisSettings method;
+    ExportRequest exports;
+    const auto parsed =
+        ParseChartOptions(birth + QStringList{"--pdf", "a.pdf", "--png=b.png", "--png-chart",
+                                              "Navamsa", "--png-width", "640"},
+                          method, exports);
+    ASSERT_TRUE(std::holds_alternative<BirthFields>(parsed));
+    EXPECT_EQ(exports.pdf, "a.pdf");
+    EXPECT_EQ(exports.svg, "");
+    EXPECT_EQ(exports.png, "b.png");
+    EXPECT_EQ(exports.pngChart, "Navamsa");
+    EXPECT_EQ(exports.pngWidth, 640);
+
+    const std::pair<QStringList, const char*> kRefused[] = {
+        {{"--batch", "b.csv", "--pdf", "a.pdf"},
+         "--pdf, --svg and --png chart one birth, not --batch"},
+        {{"--places", "Pune", "--svg", "a.svg"},
+         "--pdf, --svg and --png chart one birth, not --places"},
+        {{"--name", "A", "--png", ""}, "--png needs a file name"},
+        {{"--name", "A", "--png-width", "300"}, "--png-chart and --png-width need --png"},
+    };
+    for (const auto& [arguments, message] : kRefused) {
+        ExportRequest refused;
+        const auto result =
+            ParseChartOptions(QStringList{"amsaview-chart"} + arguments, method, refused);
+        ASSERT_TRUE(std::holds_alternative<QString>(result)) << message;
+        EXPECT_EQ(std::get<QString>(result).toStdString(), message);
+    }
+}
+
+TEST(ParseChartOptions, HelpNamesEveryOption) {
+    const auto parsed = ParseChartOptions({"amsaview-chart", "--help"});
+    ASSERT_TRUE(std::holds_alternative<ChartHelp>(parsed));
+    const QString& text = std::get<ChartHelp>(parsed).text;
+    for (const char* option :
+         {"--name <TEXT>", "--place <TEXT>", "--batch <FILE>", "--birth <FILE>",
+          "--ephemeris <SOURCE>", "--pdf <FILE>", "--png-width <PIXELS>", "--places <TEXT>"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(option))) << option;
+    }
+}
+
 // A birth file of two births; the second is SITA DEVI, 1980.
 class BirthFileOptions : public ::testing::Test {
   protected:

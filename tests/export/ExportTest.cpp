@@ -292,8 +292,8 @@ class ExportTest : public QObject {
     void commandLineRefusesBadExportOptions_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no file") << QStringList{"--pdf"} << "--pdf needs a value";
-        QTest::newRow("empty file") << QStringList{"--svg="} << "--svg needs a value";
+        QTest::newRow("no file") << QStringList{"--pdf"} << "Missing value after '--pdf'";
+        QTest::newRow("empty file") << QStringList{"--svg="} << "--svg needs a file name";
         QTest::newRow("width too small") << QStringList{"--png", "x.png", "--png-width", "99"}
                                          << "--png-width must be a number from 100 to 10000";
         QTest::newRow("width not a number") << QStringList{"--png", "x.png", "--png-width=wide"}
