@@ -45,9 +45,8 @@ inline SavedBirth LargestBirth() {
     birth.form.country = FullLineBox("COUNTRY");
     birth.form.zoneRow = 70;
     birth.form.dst = true;
-    birth.zoneName = "America/Argentina/ComodRivadavia";
-    birth.utcOffsetSeconds = 64800;
-    birth.offsetDescription = "Local Mean Time, +18:00";
+    birth.form.exactClock =
+        ExactClock{64800, "Local Mean Time, +18:00", "America/Argentina/ComodRivadavia"};
     birth.note = "First line\nsecond line with 'quotes', \"doubles\", 100% and _ and \\ 𝄞";
     return birth;
 }
