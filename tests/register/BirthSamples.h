@@ -78,6 +78,22 @@ inline SavedBirth Birth(const char* name, int year, const char* city, const char
     return birth;
 }
 
+// Picked from the atlas: in 1901 Madras kept its own time, 5:21:10 ahead of
+// UT, which no row of the zone list gives.
+inline SavedBirth MadrasBirth() {
+    SavedBirth birth = Birth("MADRAS 1901", 1901, "Chennai", "India");
+    birth.form.monthRow = 0;
+    birth.form.dayRow = 0;
+    birth.form.state = "Tamil Nadu";
+    birth.form.lonDegrees = "80";
+    birth.form.lonMinutes = "17";
+    birth.form.latDegrees = "13";
+    birth.form.latMinutes = "5";
+    birth.form.exactClock =
+        ExactClock{5 * 3600 + 21 * 60 + 10, "Asia/Kolkata +05:21:10 (MMT)", "Asia/Kolkata"};
+    return birth;
+}
+
 // A clock that moves one second per reading from 2024-03-05 10:00:00 UTC.
 inline Register::Clock SteppingClock() {
     auto readings = std::make_shared<int>(0);
