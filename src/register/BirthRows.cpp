@@ -4,7 +4,6 @@
 #include <QVariant>
 
 #include "register/ExactClockFields.h"
-
 #include "register/SearchKey.h"
 
 namespace amsaview {
