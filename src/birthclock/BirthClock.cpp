@@ -72,6 +72,21 @@ void ApplyBirthClock(const BirthClock& clock, FormInput& form) {
                                  ExactDescription(clock.zone, clock.reading), clock.zone};
 }
 
+RepeatedMoment MomentKeepingOffset(std::string_view zone, const LocalDateTime& local,
+                                   int utcOffsetSeconds) {
+    const auto found = ClockInForce(zone, local);
+    if (!found || found->kind != LocalTimeKind::Repeated) {
+        return RepeatedMoment::Ask;
+    }
+    if (found->change->before.utcOffsetSeconds == utcOffsetSeconds) {
+        return RepeatedMoment::Earlier;
+    }
+    if (found->change->after.utcOffsetSeconds == utcOffsetSeconds) {
+        return RepeatedMoment::Later;
+    }
+    return RepeatedMoment::Ask;
+}
+
 LocalDateTime LocalMomentOf(const FormInput& form) {
     return LocalDateTime{kFirstYear + form.yearRow,
                          form.monthRow + 1,

@@ -40,6 +40,12 @@ std::variant<BirthClock, BirthClockProblem> ResolveBirthClock(std::string_view z
 // The form's zone row and box, or its exact offset, set to the clock.
 void ApplyBirthClock(const BirthClock& clock, FormInput& form);
 
+// Which moment a saved offset meant, should its local time have happened
+// twice at the zone: the one that kept that offset. Ask when neither did or
+// the time was not repeated.
+RepeatedMoment MomentKeepingOffset(std::string_view zone, const LocalDateTime& local,
+                                   int utcOffsetSeconds);
+
 // The local date and time the form holds (seconds left out: the chart ignores them).
 LocalDateTime LocalMomentOf(const FormInput& form);
 

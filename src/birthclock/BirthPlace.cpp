@@ -89,6 +89,20 @@ std::optional<ClockDisagreement> CheckTypedClock(const Atlas& atlas, const FormI
     return ClockDisagreement{near->place, *clock, near->distanceKm};
 }
 
+std::optional<Place> PlaceOfExactClock(const FormInput& form) {
+    if (!form.exactClock || form.exactClock->zone.empty()) {
+        return std::nullopt;
+    }
+    Place place;
+    place.name = form.city;
+    place.state = form.state;
+    place.country = form.country;
+    place.timeZone = form.exactClock->zone;
+    place.longitude = Coordinate(form.lonDegrees, form.lonMinutes, !form.east).value_or(0.0);
+    place.latitude = Coordinate(form.latDegrees, form.latMinutes, form.south).value_or(0.0);
+    return place;
+}
+
 std::string ClockDisagreementText(const ClockDisagreement& disagreement) {
     std::string place = disagreement.place.name;
     if (!disagreement.place.country.empty()) {

@@ -35,4 +35,9 @@ std::string ClockDisagreementText(const ClockDisagreement& disagreement);
 // degrees and minutes rounded to the nearest minute, with the hemispheres.
 void ApplyPlace(const Place& place, FormInput& form);
 
+// The atlas place a birth's exact clock was found for, as far as the form
+// keeps it: the place boxes, the zone and the typed coordinates (0 where they
+// are not numbers). None without an exact clock naming a zone.
+std::optional<Place> PlaceOfExactClock(const FormInput& form);
+
 }  // namespace amsaview

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "model/TimeZoneTable.h"
+#include "register/ExactClockFields.h"
 
 namespace amsaview {
 namespace {
@@ -94,9 +95,10 @@ QJsonObject BirthToJson(const SavedBirth& birth) {
         object.insert(QLatin1String(field.key), birth.form.*field.member);
     }
     object.insert(QLatin1String(kZoneRow), NullableNumber(birth.form.zoneRow));
-    object.insert(QLatin1String(kZoneName), NullableText(birth.zoneName));
-    object.insert(QLatin1String(kUtcOffsetSeconds), NullableNumber(birth.utcOffsetSeconds));
-    object.insert(QLatin1String(kOffsetDescription), NullableText(birth.offsetDescription));
+    const ExactClockFields clock = FieldsOf(birth.form.exactClock);
+    object.insert(QLatin1String(kZoneName), NullableText(clock.zone));
+    object.insert(QLatin1String(kUtcOffsetSeconds), NullableNumber(clock.utcOffsetSeconds));
+    object.insert(QLatin1String(kOffsetDescription), NullableText(clock.description));
     object.insert(QLatin1String(kNote), Text(birth.note));
     return object;
 }
@@ -156,16 +158,18 @@ class BirthReader {
         if (auto fault = nullableNumber(kZoneRow, 0, kTimeZoneCount - 1, form.zoneRow)) {
             return fault;
         }
-        if (auto fault = nullableText(kZoneName, birth.zoneName)) {
+        ExactClockFields clock;
+        if (auto fault = nullableText(kZoneName, clock.zone)) {
             return fault;
         }
         if (auto fault = nullableNumber(kUtcOffsetSeconds, -kLargestOffsetSeconds,
-                                        kLargestOffsetSeconds, birth.utcOffsetSeconds)) {
+                                        kLargestOffsetSeconds, clock.utcOffsetSeconds)) {
             return fault;
         }
-        if (auto fault = nullableText(kOffsetDescription, birth.offsetDescription)) {
+        if (auto fault = nullableText(kOffsetDescription, clock.description)) {
             return fault;
         }
+        form.exactClock = ClockOf(clock);
         const QJsonValue note = object_.value(QLatin1String(kNote));
         if (!note.isUndefined() && !note.isString()) {
             return QStringLiteral("\"%1\" must be text").arg(QLatin1String(kNote));

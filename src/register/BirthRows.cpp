@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "register/ExactClockFields.h"
 #include "register/SearchKey.h"
 
 namespace amsaview {
@@ -127,9 +128,10 @@ void BindBirth(QSqlQuery& query, const SavedBirth& birth, const QString& modifie
     bind("zone_row", NullableNumber(form.zoneRow));
     bind("dst", form.dst);
     bind("note", Text(birth.note));
-    bind("zone_name", NullableText(birth.zoneName));
-    bind("utc_offset_seconds", NullableNumber(birth.utcOffsetSeconds));
-    bind("offset_description", NullableText(birth.offsetDescription));
+    const ExactClockFields clock = FieldsOf(form.exactClock);
+    bind("zone_name", NullableText(clock.zone));
+    bind("utc_offset_seconds", NullableNumber(clock.utcOffsetSeconds));
+    bind("offset_description", NullableText(clock.description));
     bind("name_key", NameKey(form));
     bind("search_key", SearchKey(form));
     bind("modified", modified);
@@ -158,9 +160,9 @@ SavedBirth ReadBirth(const QSqlQuery& query) {
     form.zoneRow = ReadNullableNumber(query, "zone_row");
     form.dst = ReadNumber(query, "dst") != 0;
     birth.note = ReadText(query, "note");
-    birth.zoneName = ReadNullableText(query, "zone_name");
-    birth.utcOffsetSeconds = ReadNullableNumber(query, "utc_offset_seconds");
-    birth.offsetDescription = ReadNullableText(query, "offset_description");
+    form.exactClock = ClockOf({ReadNullableText(query, "zone_name"),
+                               ReadNullableNumber(query, "utc_offset_seconds"),
+                               ReadNullableText(query, "offset_description")});
     birth.created = ReadText(query, "created");
     birth.modified = ReadText(query, "modified");
     return birth;

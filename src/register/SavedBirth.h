@@ -14,12 +14,7 @@ using BirthId = std::int64_t;
 // the user adds to it. Texts are UTF-8.
 struct SavedBirth {
     BirthId id = 0;  // 0 until the register has stored it
-    FormInput form;
-    // The birthplace's zone and the exact offset from Universal Time, once a
-    // place carries them; none for births typed by hand.
-    std::optional<std::string> zoneName;  // IANA name, "Asia/Kolkata"
-    std::optional<int> utcOffsetSeconds;  // local time minus Universal Time
-    std::optional<std::string> offsetDescription;
+    FormInput form;  // its exact clock included, when a place gave one
     std::string note;
     std::string created;   // UTC, ISO 8601 with milliseconds; set by the register
     std::string modified;  // UTC, ISO 8601 with milliseconds; set by the register

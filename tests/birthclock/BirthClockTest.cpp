@@ -164,5 +164,50 @@ TEST(BirthClockText, SaysWhetherTheListHoldsIt) {
     }
 }
 
+// Offsets read off the zone database with zdump: Madrid on 25 September
+// 1983 went from CEST +02:00 back to CET +01:00 at 03:00; Dublin on 1 October
+// 1916 from Irish summer time +00:34:39 back to GMT at 03:00.
+TEST(MomentKeepingOffset, ChoosesTheMomentThatKeptTheSavedOffset) {
+    const struct {
+        const char* what;
+        const char* zone;
+        LocalDateTime local;
+        int offsetSeconds;
+        RepeatedMoment expected;
+    } cases[] = {
+        {"Madrid, summer offset",
+         "Europe/Madrid",
+         {1983, 9, 25, 2, 30},
+         7200,
+         RepeatedMoment::Earlier},
+        {"Madrid, winter offset",
+         "Europe/Madrid",
+         {1983, 9, 25, 2, 30},
+         3600,
+         RepeatedMoment::Later},
+        {"Madrid, neither", "Europe/Madrid", {1983, 9, 25, 2, 30}, 0, RepeatedMoment::Ask},
+        {"Dublin, exact summer offset",
+         "Europe/Dublin",
+         {1916, 10, 1, 2, 30},
+         2079,
+         RepeatedMoment::Earlier},
+        {"Dublin, GMT", "Europe/Dublin", {1916, 10, 1, 2, 30}, 0, RepeatedMoment::Later},
+        {"Madrid, a time seen once",
+         "Europe/Madrid",
+         {1983, 9, 25, 3, 30},
+         3600,
+         RepeatedMoment::Ask},
+        {"Madrid, a skipped time",
+         "Europe/Madrid",
+         {1983, 3, 27, 2, 30},
+         7200,
+         RepeatedMoment::Ask},
+        {"unknown zone", "Mars/Olympus", {1983, 9, 25, 2, 30}, 7200, RepeatedMoment::Ask},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MomentKeepingOffset(c.zone, c.local, c.offsetSeconds), c.expected) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace amsaview

@@ -85,5 +85,51 @@ TEST(CheckTypedClock, SpeaksOnlyWhenANearPlaceKeptAnotherClock) {
               "clock?");
 }
 
+FormInput Southern(FormInput form) {
+    form.south = true;
+    return form;
+}
+
+// Coordinates worked by hand: 80° 17' is 80.28333°, 3° 42' West -3.7°.
+TEST(PlaceOfExactClock, BringsBackThePlaceTheClockWasFoundFor) {
+    const struct {
+        const char* what;
+        FormInput form;
+        std::optional<ExactClock> clock;
+        bool place;
+        double lat, lon;
+    } cases[] = {
+        {"Chennai, north and east", Typed("80", "17", true, "13", "5", 1901, 34, false),
+         ExactClock{19270, "Madras", "Asia/Kolkata"}, true, 13.08333, 80.28333},
+        {"Madrid, west", Typed("3", "42", false, "40", "25", 1901, 29, false),
+         ExactClock{-884, "", "Europe/Madrid"}, true, 40.41667, -3.7},
+        {"Sydney, south", Southern(Typed("151", "12", true, "33", "52", 1901, 29, false)),
+         ExactClock{36000, "", "Australia/Sydney"}, true, -33.86667, 151.2},
+        {"boxes not numbers", Typed("8x", "", true, "", "", 1901, 29, false),
+         ExactClock{19270, "", "Asia/Kolkata"}, true, 0.0, 0.0},
+        {"offset without a zone", Typed("80", "17", true, "13", "5", 1901, 34, false),
+         ExactClock{19270, "typed", ""}, false, 0, 0},
+        {"zone row only", Typed("80", "17", true, "13", "5", 1901, 34, false), std::nullopt, false,
+         0, 0},
+    };
+    for (auto c : cases) {
+        c.form.city = "City";
+        c.form.state = "State";
+        c.form.country = "Country";
+        c.form.exactClock = c.clock;
+        const auto place = PlaceOfExactClock(c.form);
+        ASSERT_EQ(place.has_value(), c.place) << c.what;
+        if (!place) {
+            continue;
+        }
+        EXPECT_EQ(place->name, "City") << c.what;
+        EXPECT_EQ(place->state, "State") << c.what;
+        EXPECT_EQ(place->country, "Country") << c.what;
+        EXPECT_EQ(place->timeZone, c.clock->zone) << c.what;
+        EXPECT_NEAR(place->latitude, c.lat, 1e-5) << c.what;
+        EXPECT_NEAR(place->longitude, c.lon, 1e-5) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace amsaview

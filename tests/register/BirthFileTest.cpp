@@ -46,9 +46,7 @@ TEST(BirthFile, ReadsAHandWrittenFile) {
     SavedBirth ram = Birth("RAM KUMAR", 1975, "Pune", "India");
     ram.form.secondRow = 30;
     ram.form.state = "Maharashtra";
-    ram.zoneName = "Asia/Kolkata";
-    ram.utcOffsetSeconds = 19800;
-    ram.offsetDescription = "India Standard Time";
+    ram.form.exactClock = ExactClock{19800, "India Standard Time", "Asia/Kolkata"};
     ram.note = "née \"Ram\"";
     EXPECT_TRUE(births.value()[0] == ram);
 
@@ -93,7 +91,7 @@ TEST(BirthFile, RegisterToFileToRegister) {
     for (std::size_t i = 0; i < before.size(); ++i) {
         EXPECT_TRUE(after[i].form == before[i].form) << i;
         EXPECT_EQ(after[i].note, before[i].note) << i;
-        EXPECT_EQ(after[i].utcOffsetSeconds, before[i].utcOffsetSeconds) << i;
+        EXPECT_EQ(after[i].form.exactClock, before[i].form.exactClock) << i;
     }
 }
 

@@ -45,9 +45,8 @@ inline SavedBirth LargestBirth() {
     birth.form.country = FullLineBox("COUNTRY");
     birth.form.zoneRow = 70;
     birth.form.dst = true;
-    birth.zoneName = "America/Argentina/ComodRivadavia";
-    birth.utcOffsetSeconds = 64800;
-    birth.offsetDescription = "Local Mean Time, +18:00";
+    birth.form.exactClock =
+        ExactClock{64800, "Local Mean Time, +18:00", "America/Argentina/ComodRivadavia"};
     birth.note = "First line\nsecond line with 'quotes', \"doubles\", 100% and _ and \\ 𝄞";
     return birth;
 }
@@ -76,6 +75,22 @@ inline SavedBirth Birth(const char* name, int year, const char* city, const char
     birth.form.city = city;
     birth.form.country = country;
     birth.form.zoneRow = 34;
+    return birth;
+}
+
+// Picked from the atlas: in 1901 Madras kept its own time, 5:21:10 ahead of
+// UT, which no row of the zone list gives.
+inline SavedBirth MadrasBirth() {
+    SavedBirth birth = Birth("MADRAS 1901", 1901, "Chennai", "India");
+    birth.form.monthRow = 0;
+    birth.form.dayRow = 0;
+    birth.form.state = "Tamil Nadu";
+    birth.form.lonDegrees = "80";
+    birth.form.lonMinutes = "17";
+    birth.form.latDegrees = "13";
+    birth.form.latMinutes = "5";
+    birth.form.exactClock =
+        ExactClock{5 * 3600 + 21 * 60 + 10, "Asia/Kolkata +05:21:10 (MMT)", "Asia/Kolkata"};
     return birth;
 }
 

@@ -503,6 +503,8 @@ FormInput frmMain::typedInput() const {
 }
 
 void frmMain::setFormInput(const FormInput& input) {
+    // The place the form held before must not lend its clock to this birth.
+    forgetPlace();
     txtName->setText(QString::fromStdString(input.name));
     cboMonth->setCurrentIndex(input.monthRow);
     cboDate->setCurrentIndex(input.dayRow);
@@ -521,6 +523,14 @@ void frmMain::setFormInput(const FormInput& input) {
     txtMCountry->setText(QString::fromStdString(input.country));
     cmbTimeZone->setCurrentIndex(input.zoneRow.value_or(-1));
     chkDST->setChecked(input.dst);
+    // An exact clock came from an atlas place: the place comes back with it, as
+    // picked, so that another date gets that place's clock for that date.
+    if (auto place = PlaceOfExactClock(input)) {
+        atlasPlace_ = std::move(place);
+        repeatedMoment_ = MomentKeepingOffset(atlasPlace_->timeZone, LocalMomentOf(input),
+                                              input.exactClock->utcOffsetSeconds);
+        showPlaceClock();
+    }
 }
 
 void frmMain::reportEdits() {

@@ -45,7 +45,8 @@ class frmMain final : public QMainWindow {
     // and box it fits, or its exact offset.
     FormInput formInput() const;
     // Fills every box, list, option and the check box; a zone row of none
-    // leaves the zone list without a selection.
+    // leaves the zone list without a selection. An exact clock with its zone
+    // brings back the atlas place it was found for, as if picked again.
     void setFormInput(const FormInput& input);
 
     // Asked before the form closes; false keeps it open.

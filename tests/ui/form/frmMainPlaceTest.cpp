@@ -13,6 +13,8 @@
 #include "astro/TimeBases.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/ComputeChart.h"
+#include "support/FormExamples.h"
+#include "support/PickAtlasPlace.h"
 #include "support/RecordingSeams.h"
 #include "ui/form/frmMain.h"
 
@@ -40,6 +42,7 @@ class frmMainPlaceTest : public QObject {
     void skippedTimeStopsTheChart();
     void repeatedTimeAsksWhichMoment();
     void typedClockIsQuestionedOnce();
+    void aSavedExactClockBringsItsPlaceBack();
 
   private:
     template <typename T>
@@ -74,19 +77,8 @@ void frmMainPlaceTest::cleanup() {
 }
 
 void frmMainPlaceTest::pick(const QString& typed, const QString& line) {
-    QLineEdit* city = control<QLineEdit>("txtMCity");
-    city->clear();
-    city->setFocus();
-    QTest::keyClicks(city, typed);
-    QAbstractItemModel* model = offers();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, 0);
-        if (index.data().toString() == line) {
-            emit control<QCompleter>("placeCompleter")->activated(index);
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no offer reads %1").arg(line)));
+    QVERIFY2(testing::PickAtlasPlace(*form_, typed, line),
+             qPrintable(QStringLiteral("no offer reads %1").arg(line)));
 }
 
 void frmMainPlaceTest::setBirth(int year, int month, int day, int hour, int minute) {
@@ -270,6 +262,45 @@ void frmMainPlaceTest::typedClockIsQuestionedOnce() {
     // With the row agreeing nothing is asked.
     QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
     QCOMPARE(messages_.chosen.size(), 2);
+}
+
+// Madras noon on 1 January 1901 by Madras time, 5:21:10 ahead of UT: 06:38:50
+// UT, which the chart takes to the minute.
+void frmMainPlaceTest::aSavedExactClockBringsItsPlaceBack() {
+    control<QLineEdit>("txtName")->setText(QStringLiteral("X"));
+    setBirth(1901, 1, 1, 12, 0);
+    pick(QStringLiteral("Chennai"), QStringLiteral("Chennai, Tamil Nadu, India"));
+    const FormInput saved = form_->formInput();
+    QVERIFY(saved.exactClock.has_value());
+    const QString clockLine = control<QLabel>("lblClock")->text();
+
+    // A birth typed by hand: the place picked before lends it nothing.
+    const FormInput typed = testing::DelhiForm(1901, 1, 1, 12, 0);
+    form_->setFormInput(typed);
+    QCOMPARE(form_->formInput(), typed);
+    QVERIFY(control<QLabel>("lblClock")->text().isEmpty());
+
+    form_->setFormInput(saved);
+    QCOMPARE(form_->formInput(), saved);
+    QCOMPARE(control<QLabel>("lblClock")->text(), clockLine);
+    ChartResult result;
+    QVERIFY(!ComputeChart(form_->formInput(), result));
+    const UtMoment ut = PlanetMoment(result.birth);
+    QCOMPARE(QStringLiteral("%1:%2").arg(ut.hour).arg(ut.minute), QStringLiteral("6:38"));
+
+    // Another date gets the place's clock for that date, as after a pick.
+    setBirth(1943, 6, 1, 12, 0);
+    QCOMPARE(control<QLabel>("lblClock")->text(),
+             QStringLiteral("Clock on that date: +06:30, daylight saving"));
+    QVERIFY(!form_->formInput().exactClock.has_value());
+    QCOMPARE(form_->formInput().zoneRow, std::optional<int>(34));
+    QVERIFY(form_->formInput().dst);
+
+    // And a hand edit returns to the list.
+    form_->setFormInput(saved);
+    emit control<QComboBox>("cmbTimeZone")->activated(29);
+    QVERIFY(!form_->formInput().exactClock.has_value());
+    QVERIFY(control<QLabel>("lblClock")->text().isEmpty());
 }
 
 }  // namespace amsaview

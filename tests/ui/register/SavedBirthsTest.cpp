@@ -4,6 +4,7 @@
 // of its own in a temporary folder.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,6 +22,7 @@
 #include "register/Register.h"
 #include "support/FindChild.h"
 #include "support/FormExamples.h"
+#include "support/PickAtlasPlace.h"
 #include "support/RecordingSeams.h"
 #include "ui/form/frmMain.h"
 #include "ui/frame/AppController.h"
@@ -134,6 +136,7 @@ class SavedBirthsTest : public QObject {
     void anUnopenableRegisterLeavesChartsWorking();
     void aDamagedRegisterIsMovedAsideAndReported();
     void aSavedBirthReopensAfterARestart();
+    void anAtlasClockReopensWithItsBirth();
 
   private:
     void startProgram(const QString& registerPath);
@@ -573,6 +576,39 @@ void SavedBirthsTest::aSavedBirthReopensAfterARestart() {
     command("mnuRecent_0");
     QCOMPARE(form().formInput(), Sita());
     QCOMPARE(ShownChart(), chart);
+}
+
+// Madras kept its own time in 1901, 5:21:10 ahead of UT; the zone list's
+// Indian row is 5:30 ahead. Reopened on the list's row, the chart would move.
+void SavedBirthsTest::anAtlasClockReopensWithItsBirth() {
+    form().setFormInput(Named("MADRAS 1901"));
+    Child<QComboBox>(form(), QStringLiteral("cboYear")).setCurrentIndex(1901 - kFirstYear);
+    Child<QComboBox>(form(), QStringLiteral("cboMonth")).setCurrentIndex(0);
+    Child<QComboBox>(form(), QStringLiteral("cboDate")).setCurrentIndex(0);
+    QVERIFY(testing::PickAtlasPlace(form(), QStringLiteral("Chennai"),
+                                    QStringLiteral("Chennai, Tamil Nadu, India")));
+    const FormInput picked = form().formInput();
+    QVERIFY(picked.exactClock.has_value());
+    const QString clockLine = Child<QLabel>(form(), QStringLiteral("lblClock")).text();
+    QVERIFY(clockLine.contains(QStringLiteral("+05:21:10")));
+    MenuCommand(form(), "mnuNext").trigger();
+    const auto chart = ShownChart();
+    QVERIFY(!chart.isEmpty());
+    command("mnuSave");
+    QVERIFY(messages_->shown.isEmpty());
+
+    startProgram(registerPath());
+    command("mnuRecent_0");
+    QVERIFY(messages_->shown.isEmpty());
+    QCOMPARE(form().formInput(), picked);
+    QCOMPARE(Child<QLabel>(form(), QStringLiteral("lblClock")).text(), clockLine);
+    QCOMPARE(ShownChart(), chart);
+    QVERIFY(!shownWindow()->isWindowModified());
+
+    // New leaves nothing of the place's clock behind.
+    command("mnuNew");
+    QVERIFY(!form().formInput().exactClock.has_value());
+    QVERIFY(Child<QLabel>(form(), QStringLiteral("lblClock")).text().isEmpty());
 }
 
 }  // namespace amsaview
