@@ -13,6 +13,7 @@
 #include "astro/TimeBases.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/ComputeChart.h"
+#include "support/FindChild.h"
 #include "support/FormExamples.h"
 #include "support/PickAtlasPlace.h"
 #include "support/RecordingSeams.h"
@@ -47,11 +48,7 @@ class frmMainPlaceTest : public QObject {
   private:
     template <typename T>
     T* control(const char* name) const {
-        T* found = form_->findChild<T*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return &testing::Child<T>(*form_, QLatin1String(name));
     }
     QAbstractItemModel* offers() const { return control<QCompleter>("placeCompleter")->model(); }
     // Types the text into the City box and picks the offer that reads `line`.
