@@ -27,12 +27,11 @@ QString BirthFileFilter() {
     return kBirthFileFilter.arg(QLatin1String(kBirthFileSuffix));
 }
 
-// The window's File menu gets the birth commands ahead of its Exit.
+// The birth commands open the window's File menu, as New and Open do in any
+// desktop program.
 void AddBirthCommands(QMainWindow& window, BirthMenu& commands) {
-    auto* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-    auto* exit = window.findChild<QAction*>(QStringLiteral("mnuExit"));
-    if (file != nullptr) {
-        commands.addTo(*file, exit);
+    if (auto* file = window.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"))) {
+        commands.addTo(*file, file->actions().value(0));
     }
 }
 

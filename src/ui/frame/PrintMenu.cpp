@@ -113,7 +113,7 @@ void AddPrintAndExport(QMenu& file, QWidget& parent, const frmDisplay& display) 
     QObject::connect(preview, &QAction::triggered, &parent,
                      [&parent, &display] { Preview(parent, display); });
 
-    QAction* exportChart = file.addAction(QStringLiteral("&Export Chart..."));
+    QAction* exportChart = file.addAction(QStringLiteral("Export &Chart..."));
     exportChart->setObjectName(QStringLiteral("mnuExportChart"));
     QObject::connect(exportChart, &QAction::triggered, &parent,
                      [&parent, &display] { Export(parent, display); });

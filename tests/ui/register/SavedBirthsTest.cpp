@@ -137,6 +137,7 @@ class SavedBirthsTest : public QObject {
     void aDamagedRegisterIsMovedAsideAndReported();
     void aSavedBirthReopensAfterARestart();
     void anAtlasClockReopensWithItsBirth();
+    void fileMenusOpenWithBirthsAndTheirKeysDiffer();
 
   private:
     void startProgram(const QString& registerPath);
@@ -609,6 +610,33 @@ void SavedBirthsTest::anAtlasClockReopensWithItsBirth() {
     command("mnuNew");
     QVERIFY(!form().formInput().exactClock.has_value());
     QVERIFY(Child<QLabel>(form(), QStringLiteral("lblClock")).text().isEmpty());
+}
+
+void SavedBirthsTest::fileMenusOpenWithBirthsAndTheirKeysDiffer() {
+    form().setFormInput(Named("RAMA"));
+    MenuCommand(form(), "mnuNext").trigger();
+    auto* frame = qobject_cast<QMainWindow*>(TopLevel("MDI"));
+    QVERIFY(frame != nullptr);
+    for (QMainWindow* window : {static_cast<QMainWindow*>(&form()), frame}) {
+        const QString name = window->objectName();
+        auto* file = window->menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+        QVERIFY2(file != nullptr, qPrintable(name));
+        QCOMPARE(file->actions().value(0), &MenuCommand(*window, "mnuNew"));
+        QCOMPARE(file->actions().constLast(), &MenuCommand(*window, "mnuExit"));
+        // Alt+F then one letter must reach one command, not cycle between two.
+        QMap<QChar, QString> taken;
+        for (const QAction* action : file->actions()) {
+            const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+            if (amp < 0 || amp + 1 >= action->text().size()) {
+                continue;
+            }
+            const QChar key = action->text().at(amp + 1).toLower();
+            QVERIFY2(!taken.contains(key),
+                     qPrintable(QStringLiteral("%1: %2 and %3 share &%4")
+                                    .arg(name, taken.value(key), action->text(), key)));
+            taken.insert(key, action->text());
+        }
+    }
 }
 
 }  // namespace amsaview
