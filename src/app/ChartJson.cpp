@@ -26,22 +26,36 @@ namespace {
 // Which escapes a text needs. Qt writes the rarer control characters as
 // \u00xx with small hex letters, rapidjson with capitals; the output keeps
 // Qt's. The common escapes (quote, backslash, \b \f \n \r \t) both write alike.
-enum class Escapes { None, Common, Rare };
+enum class Escapes : unsigned char { None, Common, Rare };
 
-Escapes EscapesIn(std::string_view text) {
+constexpr std::array<Escapes, 256> kEscapesOfByte = [] {
+    std::array<Escapes, 256> escapes{};
+    for (int byte = 0; byte < 0x20; ++byte) {
+        escapes[static_cast<std::size_t>(byte)] = Escapes::Rare;
+    }
+    for (const char common : {'\n', '\r', '\t', '\b', '\f', '"', '\\'}) {
+        escapes[static_cast<unsigned char>(common)] = Escapes::Common;
+    }
+    return escapes;
+}();
+
+constexpr Escapes EscapesIn(std::string_view text) {
     Escapes found = Escapes::None;
     for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20) {
-            if (c != '\n' && c != '\r' && c != '\t' && c != '\b' && c != '\f') {
-                return Escapes::Rare;
-            }
-            found = Escapes::Common;
-        } else if (c == '"' || c == '\\') {
-            found = Escapes::Common;
-        }
+        found = std::max(found, kEscapesOfByte[static_cast<unsigned char>(c)]);
     }
     return found;
 }
+
+// A key written in the code: checked while compiling to need no escape.
+struct PlainKey {
+    consteval PlainKey(const char* key) : text(key) {
+        if (EscapesIn(text) != Escapes::None) {
+            throw "a key must need no escape";
+        }
+    }
+    std::string_view text;
+};
 
 std::string QtEscapedString(std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -90,22 +104,27 @@ class ChartWriter : public Base {
   public:
     using Base::Base;
 
-    // Text already in JSON form, after the separator or indent its place needs.
-    void Raw(std::string_view json, rapidjson::Type type) {
+    // A value written in place: `fill` gets room for `most` bytes and says
+    // how many it used; the separator or indent its place needs comes first.
+    template <typename Fill>
+    void InPlace(rapidjson::Type type, std::size_t most, Fill fill) {
         Base::RawValue("", 0, type);
-        std::memcpy(Base::os_->Push(json.size()), json.data(), json.size());
+        char* const room = Base::os_->Push(most);
+        Base::os_->Pop(most - fill(room));
+    }
+
+    void Raw(std::string_view json, rapidjson::Type type) {
+        InPlace(type, json.size(), [json](char* room) {
+            std::memcpy(room, json.data(), json.size());
+            return json.size();
+        });
     }
 
     void Text(std::string_view text) {
         switch (EscapesIn(text)) {
-            case Escapes::None: {
-                Base::RawValue("", 0, rapidjson::kStringType);
-                char* const at = Base::os_->Push(text.size() + 2);
-                at[0] = '"';
-                std::memcpy(at + 1, text.data(), text.size());
-                at[text.size() + 1] = '"';
+            case Escapes::None:
+                Quoted(text);
                 break;
-            }
             case Escapes::Common:
                 Base::String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
                 break;
@@ -115,13 +134,23 @@ class ChartWriter : public Base {
         }
     }
 
-    void Key(std::string_view key) { Text(key); }
+    void Key(PlainKey key) { Quoted(key.text); }
+    void KeyText(std::string_view key) { Text(key); }
 
     void Number(double value) {
-        thread_local std::string text;
-        text.clear();
-        AppendJsonNumber(value, text);
-        Raw(text, rapidjson::kNumberType);
+        InPlace(rapidjson::kNumberType, kJsonNumberRoom, [value](char* room) {
+            return static_cast<std::size_t>(WriteJsonNumber(value, room) - room);
+        });
+    }
+
+  private:
+    void Quoted(std::string_view text) {
+        InPlace(rapidjson::kStringType, text.size() + 2, [text](char* room) {
+            room[0] = '"';
+            std::memcpy(room + 1, text.data(), text.size());
+            room[text.size() + 1] = '"';
+            return text.size() + 2;
+        });
     }
 };
 
@@ -199,21 +228,21 @@ EscapedPieces EscapeEachBody(const BodyNames& names) {
 
 template <typename Writer>
 void CaptionArray(Writer& writer, const ChartPlacement& placement, const EscapedPieces& pieces) {
-    constexpr std::size_t kLongest = 2 + kBodyCount * EscapedPiece{}.text.size();
-    std::array<char, kLongest> quoted;
+    constexpr std::size_t kPieceRoom = EscapedPiece{}.text.size();
     writer.StartArray();
     for (const SignBox& box : placement.signs) {
-        char* at = quoted.data();
-        *at++ = '"';
-        for (const PlacedBody& placed : box.bodies()) {
-            const EscapedPiece& piece =
-                (placed.retrograde ? pieces.retrograde : pieces.direct)[SlotOf(placed.body)];
-            std::copy_n(piece.text.begin(), piece.text.size(), at);
-            at += piece.size;
-        }
-        *at++ = '"';
-        writer.Raw({quoted.data(), static_cast<std::size_t>(at - quoted.data())},
-                   rapidjson::kStringType);
+        writer.InPlace(rapidjson::kStringType, 2 + kBodyCount * kPieceRoom, [&](char* room) {
+            char* at = room;
+            *at++ = '"';
+            for (const PlacedBody& placed : box.bodies()) {
+                const EscapedPiece& piece =
+                    (placed.retrograde ? pieces.retrograde : pieces.direct)[SlotOf(placed.body)];
+                std::copy_n(piece.text.begin(), kPieceRoom, at);  // whole: a fixed-size copy
+                at += piece.size;
+            }
+            *at++ = '"';
+            return static_cast<std::size_t>(at - room);
+        });
     }
     writer.EndArray();
 }
@@ -307,7 +336,7 @@ void Values(Writer& writer, const ChartResult& result) {
 template <typename Writer>
 void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) {
     const ResultTexts& t = result.texts;
-    const auto text = [&writer](const char* key, const std::string& value) {
+    const auto text = [&writer](PlainKey key, const std::string& value) {
         writer.Key(key);
         writer.Text(value);
     };
@@ -317,7 +346,7 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
     writer.Key("divisionalCharts");
     writer.StartObject();
     for (const DivisionalChart* chart : ChartsByTitle()) {
-        writer.Key(chart->title);
+        writer.KeyText(chart->title);
         const auto index = static_cast<std::size_t>(chart - kDivisionalCharts.data());
         CaptionArray(writer, result.placements.divisional[index], kEnglish);
     }

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -16,9 +17,8 @@ namespace amsaview {
 namespace {
 
 std::string Number(double value) {
-    std::string text;
-    AppendJsonNumber(value, text);
-    return text;
+    std::array<char, kJsonNumberRoom> text{};
+    return {text.data(), WriteJsonNumber(value, text.data())};
 }
 
 // Qt's JSON writer prints numbers with QByteArray::number(d, 'g', shortest):
