@@ -1,9 +1,9 @@
 #include "app/JsonNumber.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <string_view>
 
 namespace amsaview {
 namespace {
@@ -24,65 +24,68 @@ bool UseDecimalForm(int pointAt, int digitCount) {
 
 }  // namespace
 
-void AppendJsonNumber(double value, std::string& out) {
+char* WriteJsonNumber(double value, char* out) {
     if (!std::isfinite(value)) {
-        out += "null";
-        return;
+        return std::copy_n("null", 4, out);
     }
     if (value == 0.0) {
-        out += '0';  // negative zero too
-        return;
+        *out++ = '0';  // negative zero too
+        return out;
     }
     // Shortest round-trip digits in exponent form: "-d.ddde+XX".
-    std::array<char, 32> text{};
-    const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
-    std::string_view scientific(text.data(), static_cast<std::size_t>(written.ptr - text.data()));
-    if (scientific.front() == '-') {
-        out += '-';
-        scientific.remove_prefix(1);
+    std::array<char, kJsonNumberRoom> text{};
+    const char* const end =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific)
+            .ptr;
+    const char* at = text.data();
+    if (*at == '-') {
+        *out++ = '-';
+        ++at;
     }
-    const std::size_t e = scientific.find('e');
-    std::string_view mantissa = scientific.substr(0, e);
-    std::array<char, 20> digitBuffer{};
-    std::size_t digitLength = 0;
-    for (const char c : mantissa) {
-        if (c != '.') {
-            digitBuffer[digitLength++] = c;
+    std::array<char, 20> digits{};
+    int digitCount = 0;
+    digits[static_cast<std::size_t>(digitCount++)] = *at++;
+    if (*at == '.') {
+        for (++at; *at != 'e'; ++at) {
+            digits[static_cast<std::size_t>(digitCount++)] = *at;
         }
     }
-    const std::string_view digits(digitBuffer.data(), digitLength);
-    int exponent = 0;
-    const std::string_view exponentText = scientific.substr(e + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
-    const int digitCount = static_cast<int>(digits.size());
+    const bool negativeExponent = at[1] == '-';
+    int magnitude = 0;
+    for (at += 2; at != end; ++at) {
+        magnitude = magnitude * 10 + (*at - '0');
+    }
+    const int exponent = negativeExponent ? -magnitude : magnitude;
     const int pointAt = exponent + 1;  // the value is 0.DIGITS × 10^pointAt
+    const char* const first = digits.data();
+    const char* const last = first + digitCount;
 
     if (!UseDecimalForm(pointAt, digitCount)) {
-        out += digits.front();
+        *out++ = digits[0];
         if (digitCount > 1) {
-            out += '.';
-            out.append(digits.substr(1));
+            *out++ = '.';
+            out = std::copy(first + 1, last, out);
         }
-        out += exponent < 0 ? "e-" : "e+";
-        const int magnitude = std::abs(exponent);
+        *out++ = 'e';
+        *out++ = negativeExponent ? '-' : '+';
         if (magnitude < 10) {
-            out += '0';
+            *out++ = '0';
         }
-        out += std::to_string(magnitude);
-    } else if (pointAt <= 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-pointAt), '0');
-        out += digits;
-    } else if (pointAt < digitCount) {
-        out.append(digits.substr(0, static_cast<std::size_t>(pointAt)));
-        out += '.';
-        out.append(digits.substr(static_cast<std::size_t>(pointAt)));
-    } else {
-        out += digits;
-        out.append(static_cast<std::size_t>(pointAt - digitCount), '0');
+        return std::to_chars(out, out + 4, magnitude).ptr;
     }
+    if (pointAt <= 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -pointAt, '0');
+        return std::copy(first, last, out);
+    }
+    if (pointAt < digitCount) {
+        out = std::copy(first, first + pointAt, out);
+        *out++ = '.';
+        return std::copy(first + pointAt, last, out);
+    }
+    out = std::copy(first, last, out);
+    return std::fill_n(out, pointAt - digitCount, '0');
 }
 
 }  // namespace amsaview

@@ -14,15 +14,30 @@ inline constexpr std::array<std::string_view, 13> SignAbbreviations = {
     "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis", ""};
 
 // The sign whose abbreviation is exactly this text, "Ari" = 0 .. "Pis" = 11.
-// The empty slot after Pisces is never searched.
+// The empty slot after Pisces is never searched. All have three letters,
+// compared by hand: a chart searches a hundred times, and memcmp costs more.
 constexpr std::optional<std::int16_t> FindSign(std::string_view abbreviation) {
+    if (abbreviation.size() != 3) {
+        return std::nullopt;
+    }
     for (std::int16_t sign = 0; sign < kSignCount; ++sign) {
-        if (SignAbbreviations[static_cast<std::size_t>(sign)] == abbreviation) {
+        const std::string_view candidate = SignAbbreviations[static_cast<std::size_t>(sign)];
+        if (candidate[0] == abbreviation[0] && candidate[1] == abbreviation[1] &&
+            candidate[2] == abbreviation[2]) {
             return sign;
         }
     }
     return std::nullopt;
 }
+
+static_assert([] {
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        if (SignAbbreviations[sign].size() != 3) {
+            return false;
+        }
+    }
+    return true;
+}());
 
 inline constexpr std::array<std::string_view, kSignCount> SignNamesVedic = {
     "Mesha", "Vrishabha", "Mithuna", "Kataka", "Simha",  "Kanya",
