@@ -5,30 +5,13 @@
 #include <QGuiApplication>
 
 #include "export/ChartExport.h"
-#include "pipeline/ComputeChart.h"
+#include "support/ComputedChart.h"
+#include "support/FormExamples.h"
 
 namespace {
 
 amsaview::ChartResult ExampleResult() {
-    amsaview::FormInput form;
-    form.name = "RAM KUMAR";
-    form.yearRow = 1975 - amsaview::kFirstYear;
-    form.monthRow = 2;
-    form.dayRow = 6;
-    form.hourRow = 9;
-    form.minuteRow = 5;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
-    form.latDegrees = "28";
-    form.latMinutes = "36";
-    form.city = "New Delhi";
-    form.country = "India";
-    form.zoneRow = 34;
-    amsaview::ChartResult result;
-    if (amsaview::ComputeChart(form, result)) {
-        std::abort();
-    }
-    return result;
+    return amsaview::testing::ComputedChart(amsaview::testing::DelhiForm(1975, 3, 7, 9, 5));
 }
 
 void BM_PdfOfBothPages(benchmark::State& state) {

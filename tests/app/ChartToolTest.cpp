@@ -10,6 +10,7 @@
 #include "astro/Planets.h"
 #include "register/BirthFile.h"
 #include "support/FarFromJ2000.h"
+#include "support/FormExamples.h"
 #include "support/RunChartTool.h"
 
 namespace {
@@ -200,18 +201,10 @@ TEST(ChartTool, ABirthFromAFileMatchesTheSameBirthTyped) {
     amsaview::SavedBirth other;
     other.form.name = "OTHER";
     amsaview::SavedBirth ram;
-    ram.form.name = "RAM KUMAR";
-    ram.form.monthRow = 2;
-    ram.form.dayRow = 6;
-    ram.form.yearRow = 1975 - amsaview::kFirstYear;
-    ram.form.hourRow = 9;
-    ram.form.minuteRow = 5;
-    ram.form.lonDegrees = "77";
-    ram.form.lonMinutes = "12";
-    ram.form.latDegrees = "28";
-    ram.form.latMinutes = "36";
-    ram.form.zoneRow = 34;
+    ram.form = amsaview::testing::DelhiForm(1975, 3, 7, 9, 5);
     ram.form.city = "Pune";
+    ram.form.state.clear();
+    ram.form.country.clear();
     ASSERT_TRUE(amsaview::WriteBirthFile(file, {other, ram}));
 
     const ToolRun fromFile = RunTool({"--birth", file, "--index", "2"});

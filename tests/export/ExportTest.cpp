@@ -10,6 +10,8 @@
 
 #include "export/ChartExport.h"
 #include "pipeline/ComputeChart.h"
+#include "qtcommon/QtText.h"
+#include "support/ComputedChart.h"
 #include "support/FormExamples.h"
 #include "support/PdfText.h"
 
@@ -29,18 +31,6 @@ std::vector<Example> Examples() {
         {"Delhi 2020-02-18", testing::DelhiForm(2020, 2, 18, 12, 0), {"Budha / Mercury"}},
         {"Greenwich J2000", testing::GreenwichNoonJ2000(), {"Shani / Saturn"}},
     };
-}
-
-ChartResult Computed(const FormInput& form) {
-    ChartResult result;
-    if (ComputeChart(form, result)) {
-        qFatal("an example birth failed its checks");
-    }
-    return result;
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 struct SvgText {
@@ -97,7 +87,7 @@ class ExportTest : public QObject {
   private slots:
     void pdfHoldsTheBirthTheDetailsAndThePositions() {
         for (const Example& example : Examples()) {
-            const ChartResult result = Computed(example.form);
+            const ChartResult result = testing::ComputedChart(example.form);
             const QString text = testing::PdfText(ChartPdf(result));
             QVERIFY2(!text.isEmpty(), example.name);
             QCOMPARE(text.count(QLatin1Char('\f')), 2);
@@ -107,8 +97,9 @@ class ExportTest : public QObject {
                  {&result.birth.name, &result.texts.lblLagna, &result.texts.lblLagnaPosition,
                   &result.texts.lblNakshatra, &result.texts.lblRashi, &result.texts.lblPada,
                   &result.texts.lblLord, &result.texts.lblAyanamsha}) {
-                QVERIFY2(first.contains(Text(*wanted)),
-                         qPrintable(QStringLiteral("%1: %2").arg(example.name, Text(*wanted))));
+                QVERIFY2(
+                    first.contains(ToQString(*wanted)),
+                    qPrintable(QStringLiteral("%1: %2").arg(example.name, ToQString(*wanted))));
             }
             constexpr std::array<const char*, kBodyCount> kRows = {
                 "Surya / Sun",    "Chandra / Moon",    "Budha / Mercury",
@@ -119,7 +110,7 @@ class ExportTest : public QObject {
                 const QStringList lines = first.split(QLatin1Char('\n')).filter(row);
                 QVERIFY2(lines.size() == 1,
                          qPrintable(QStringLiteral("%1: %2").arg(example.name, row)));
-                QVERIFY2(lines[0].contains(Text(result.texts.planet[body])),
+                QVERIFY2(lines[0].contains(ToQString(result.texts.planet[body])),
                          qPrintable(QStringLiteral("%1: %2").arg(example.name, row)));
                 const bool retrograde = std::ranges::any_of(
                     example.retrograde,
@@ -138,22 +129,23 @@ class ExportTest : public QObject {
 
     void clockLineGivesTheOffsetAndTheUniversalTime() {
         // Indian time is 5 h 30 min ahead: noon in Delhi is 06:30 UT.
-        const ChartResult delhi = Computed(testing::DelhiForm(2020, 2, 18, 12, 0));
+        const ChartResult delhi = testing::ComputedChart(testing::DelhiForm(2020, 2, 18, 12, 0));
         QVERIFY(testing::PdfText(ChartPdf(delhi))
                     .contains(QRegularExpression(R"(UTC\+05:30\s+UT 2020-02-18 06:30)")));
         // A quarter past one in the morning in Delhi is the evening before in UT.
-        const ChartResult night = Computed(testing::DelhiForm(2020, 3, 1, 1, 15));
+        const ChartResult night = testing::ComputedChart(testing::DelhiForm(2020, 3, 1, 1, 15));
         QVERIFY(testing::PdfText(ChartPdf(night)).contains("UT 2020-02-29 19:45"));
         // Madras kept its mean time, 5 h 21 min 10 s ahead: seconds shown, not cut.
         FormInput madras = testing::DelhiForm(1901, 1, 1, 6, 0);
         madras.exactClock = ExactClock{19270, "Asia/Kolkata +05:21:10", "Asia/Kolkata"};
-        QVERIFY(testing::PdfText(ChartPdf(Computed(madras)))
+        QVERIFY(testing::PdfText(ChartPdf(testing::ComputedChart(madras)))
                     .contains(QRegularExpression(R"(UTC\+05:21:10\s+UT 1901-01-01 00:38:50)")));
     }
 
     void headerNamesWhatComputedThePositions() {
         const FormInput delhi = testing::DelhiForm(2020, 2, 18, 12, 0);
-        QVERIFY(testing::PdfText(ChartPdf(Computed(delhi))).contains("Positions: Built-in method"));
+        QVERIFY(testing::PdfText(ChartPdf(testing::ComputedChart(delhi)))
+                    .contains("Positions: Built-in method"));
         EphemerisSettings swiss;
         swiss.kind = EphemerisKind::Swiss;
         swiss.ayanamsa = AyanamsaMode::LahiriIcrc;
@@ -169,7 +161,8 @@ class ExportTest : public QObject {
         for (const Example& example : Examples()) {
             PrintedCharts drawn;
             QString error;
-            const auto texts = SvgTexts(ChartSvg(Computed(example.form), &drawn), error);
+            const auto texts =
+                SvgTexts(ChartSvg(testing::ComputedChart(example.form), &drawn), error);
             QVERIFY2(error.isEmpty(), qPrintable(error));
             std::size_t namesChecked = 0;
             for (const std::size_t chart : {std::size_t{0}, std::size_t{5}}) {
@@ -196,7 +189,7 @@ class ExportTest : public QObject {
 
     void pngHasTheRequestedWidthAndTheChartsProportions() {
         QTemporaryDir folder;
-        const auto charts = ChartDrawings(Computed(testing::GreenwichNoonJ2000()));
+        const auto charts = ChartDrawings(testing::ComputedChart(testing::GreenwichNoonJ2000()));
         // The Rashi frame is 7005 × 5985 twips, a divisional one 6945 × 5985.
         const struct {
             std::size_t chart;
@@ -217,7 +210,7 @@ class ExportTest : public QObject {
         QFile blocker(plainFile);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const ChartResult result = Computed(testing::GreenwichNoonJ2000());
+        const ChartResult result = testing::ComputedChart(testing::GreenwichNoonJ2000());
         const ChartDrawing rashi = ChartDrawings(result)[0];
         const QString targets[] = {plainFile + QStringLiteral("/chart.pdf"),
                                    folder.filePath(QStringLiteral("missing/chart.pdf"))};
@@ -238,7 +231,7 @@ class ExportTest : public QObject {
         QVERIFY(earlier.open(QIODevice::WriteOnly));
         earlier.write("earlier");
         earlier.close();
-        const auto charts = ChartDrawings(Computed(testing::GreenwichNoonJ2000()));
+        const auto charts = ChartDrawings(testing::ComputedChart(testing::GreenwichNoonJ2000()));
         for (const int width : {0, kSmallestImageWidth - 1, kLargestImageWidth + 1}) {
             QVERIFY2(ExportPng(path, charts[0], width).has_value(),
                      qPrintable(QString::number(width)));
@@ -285,7 +278,7 @@ class ExportTest : public QObject {
         QVERIFY(tool.readAllStandardOutput().startsWith('{'));
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        const ChartResult result = Computed(testing::DelhiForm(2020, 2, 18, 12, 0));
+        const ChartResult result = testing::ComputedChart(testing::DelhiForm(2020, 2, 18, 12, 0));
         QCOMPARE(testing::PdfText(written.readAll()), testing::PdfText(ChartPdf(result)));
     }
 

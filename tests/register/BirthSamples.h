@@ -6,6 +6,7 @@
 
 #include "register/Register.h"
 #include "register/SavedBirth.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 
@@ -62,19 +63,11 @@ inline SavedBirth SmallestBirth() {
 
 inline SavedBirth Birth(const char* name, int year, const char* city, const char* country = "") {
     SavedBirth birth;
+    birth.form = testing::DelhiForm(year, 3, 7, 9, 5);
     birth.form.name = name;
-    birth.form.yearRow = year - kFirstYear;
-    birth.form.monthRow = 2;
-    birth.form.dayRow = 6;
-    birth.form.hourRow = 9;
-    birth.form.minuteRow = 5;
-    birth.form.lonDegrees = "77";
-    birth.form.lonMinutes = "12";
-    birth.form.latDegrees = "28";
-    birth.form.latMinutes = "36";
     birth.form.city = city;
+    birth.form.state.clear();
     birth.form.country = country;
-    birth.form.zoneRow = 34;
     return birth;
 }
 

@@ -8,7 +8,7 @@
 namespace amsaview {
 namespace {
 
-class RegisterTest : public testing::Test {
+class RegisterTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include "support/FindChild.h"
 #include "support/RecordingSeams.h"
 #include "ui/form/frmMain.h"
 
@@ -56,11 +57,7 @@ class frmMainTest : public QObject {
   private:
     template <typename T>
     T* control(const char* name) const {
-        T* found = form_->findChild<T*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return &testing::Child<T>(*form_, QLatin1String(name));
     }
 
     testing::RecordingMessageSink messages_;

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "support/FindChild.h"
+#include "support/RecordingSeams.h"
 #include "ui/frame/MDI.h"
 #include "ui/frame/WebPages.h"
 #include "ui/result/ChartGrid.h"
@@ -18,11 +19,6 @@ namespace amsaview {
 namespace {
 
 using testing::Child;
-
-class NoWebPages final : public WebPageOpener {
-  public:
-    void open(const QUrl&) override {}
-};
 
 QColor Background(const QWidget& widget, QPalette::ColorRole role = QPalette::Window) {
     return widget.palette().color(role);
@@ -177,7 +173,7 @@ class MDITest : public QObject {
     }
 
   private:
-    NoWebPages webPages_;
+    testing::RecordingWebPageOpener webPages_;
     QPointer<MDI> frame_;
     int aboutShown_ = 0;
 };

@@ -5,33 +5,19 @@
 
 #include "export/ChartExport.h"
 #include "pipeline/ComputeChart.h"
+#include "support/ComputedChart.h"
 #include "support/FindChild.h"
 #include "support/FormExamples.h"
 #include "support/PdfText.h"
+#include "support/RecordingSeams.h"
 #include "ui/frame/MDI.h"
 #include "ui/frame/WebPages.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/frmDisplay.h"
 
 namespace amsaview {
-namespace {
 
 using testing::Child;
-
-class NoWebPages final : public WebPageOpener {
-  public:
-    void open(const QUrl&) override {}
-};
-
-ChartResult Computed(const FormInput& form) {
-    ChartResult result;
-    if (ComputeChart(form, result)) {
-        qFatal("the example birth failed its checks");
-    }
-    return result;
-}
-
-}  // namespace
 
 // The window's charts and the printed ones come from one drawing.
 class PrintedChartTest : public QObject {
@@ -40,7 +26,8 @@ class PrintedChartTest : public QObject {
   private slots:
     void init() {
         frame_ = new MDI(webPages_, LinkTargets{}, [] {});
-        frame_->display().showResult(Computed(testing::DelhiForm(2020, 2, 18, 12, 0)));
+        frame_->display().showResult(
+            testing::ComputedChart(testing::DelhiForm(2020, 2, 18, 12, 0)));
         frame_->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame_));
     }
@@ -108,7 +95,7 @@ class PrintedChartTest : public QObject {
     }
 
   private:
-    NoWebPages webPages_;
+    testing::RecordingWebPageOpener webPages_;
     MDI* frame_ = nullptr;
 };
 

@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include "pipeline/ComputeChart.h"
+#include "qtcommon/QtText.h"
+#include "support/ComputedChart.h"
 #include "support/FindChild.h"
 #include "support/FormExamples.h"
 #include "ui/result/ChartGrid.h"
@@ -22,18 +24,6 @@ constexpr std::array<const char*, 7> kDivisionalFrames = {
 constexpr std::array<const char*, 12> kRashiBoxes = {
     "lblAries", "lblTaurus",  "lblGemini",      "lblCancer",    "lblLeo",      "lblVirgo",
     "lblLibra", "lblScorpio", "lblSagattarius", "lblCapricorn", "lblAquarius", "lblPisces"};
-
-ChartResult Computed(const FormInput& form) {
-    ChartResult result;
-    if (ComputeChart(form, result)) {
-        qFatal("the example birth failed its checks");
-    }
-    return result;
-}
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -87,7 +77,7 @@ class frmDisplayTest : public QObject {
     void cleanup() { display_.reset(); }
 
     void fillsEveryLabelWithTheCoresTexts() {
-        const ChartResult result = Computed(testing::DelhiForm(1975, 3, 7, 9, 5));
+        const ChartResult result = testing::ComputedChart(testing::DelhiForm(1975, 3, 7, 9, 5));
         display_->showResult(result);
         const ResultTexts& texts = result.texts;
         const std::pair<const char*, const std::string*> labels[] = {
@@ -109,11 +99,11 @@ class frmDisplayTest : public QObject {
         };
         for (const auto& [name, text] : labels) {
             QVERIFY2(!text->empty(), name);
-            QCOMPARE(Child<QLabel>(*display_, name).text(), Text(*text));
+            QCOMPARE(Child<QLabel>(*display_, name).text(), ToQString(*text));
         }
         for (int body = 0; body < kBodyCount; ++body) {
             QCOMPARE(Child<QLabel>(*display_, Indexed("planet", body)).text(),
-                     Text(texts.planet[static_cast<std::size_t>(body)]));
+                     ToQString(texts.planet[static_cast<std::size_t>(body)]));
         }
         // The birth details exactly as the user reads them.
         QCOMPARE(Child<QLabel>(*display_, "lblDOB").text(), QStringLiteral("March/7/1975"));
@@ -352,19 +342,19 @@ class frmDisplayTest : public QObject {
     }
 
     void viewAndTabsOutliveANewComputation() {
-        display_->showResult(Computed(testing::DelhiForm(1975, 3, 7, 9, 5)));
+        display_->showResult(testing::ComputedChart(testing::DelhiForm(1975, 3, 7, 9, 5)));
         QTest::mouseClick(&Child<QPushButton>(*display_, "cmdDivisionalChart"), Qt::LeftButton);
         ClickTab(Child<QTabBar>(*display_, "TabStrip1"), 4);
         ClickTab(Child<QTabBar>(*display_, "TabStrip2"), 1);
 
-        const ChartResult second = Computed(testing::DelhiForm(1990, 11, 23, 18, 40));
+        const ChartResult second = testing::ComputedChart(testing::DelhiForm(1990, 11, 23, 18, 40));
         display_->showResult(second);
         QCOMPARE(VisibleChart(*display_), QStringLiteral("fraNavamsa"));
         QCOMPARE(Header(*display_), QStringLiteral("Navamsa:"));
         QCOMPARE(VisibleDetails(*display_), QStringLiteral("fraVedic"));
         QCOMPARE(Child<QLabel>(*display_, "lblDOB").text(), QStringLiteral("November/23/1990"));
         QCOMPARE(Child<QLabel>(*display_, "lblTOB").text(), QStringLiteral("18:40"));
-        QCOMPARE(Child<QLabel>(*display_, "planet_0").text(), Text(second.texts.planet[0]));
+        QCOMPARE(Child<QLabel>(*display_, "planet_0").text(), ToQString(second.texts.planet[0]));
     }
 
   private:
