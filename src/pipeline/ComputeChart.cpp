@@ -1,5 +1,6 @@
 #include "pipeline/ComputeChart.h"
 
+#include <memory>
 #include <stdexcept>
 
 #include "charts/DivisionalCharts.h"
@@ -45,13 +46,10 @@ ValidationFailure SourceFailure(const std::exception& error) {
     return {error.what(), MessageIcon::Critical, FormField::None};
 }
 
-}  // namespace
-
-std::optional<ValidationFailure> ComputeChart(const FormInput& form, const PositionSource& source,
-                                              ChartResult& result) {
-    if (auto failure = ValidateBirthData(form)) {
-        return failure;
-    }
+// The form has passed ValidateBirthData.
+std::optional<ValidationFailure> ComputeValidated(const FormInput& form,
+                                                  const PositionSource& source,
+                                                  ChartResult& result) {
     BirthData birth = result.birth;
     CopyFormToBirthData(form, birth);
     ChartPositions positions = result.positions;
@@ -70,20 +68,32 @@ std::optional<ValidationFailure> ComputeChart(const FormInput& form, const Posit
     return std::nullopt;
 }
 
-std::optional<ValidationFailure> ComputeChart(const FormInput& form,
-                                              const EphemerisSettings& settings,
+}  // namespace
+
+std::optional<ValidationFailure> ComputeChart(const FormInput& form, const PositionSource& source,
                                               ChartResult& result) {
-    if (settings.kind == EphemerisKind::BuiltIn) {
-        return ComputeChart(form, BuiltInPositionSource(), result);
-    }
     if (auto failure = ValidateBirthData(form)) {
         return failure;
     }
+    return ComputeValidated(form, source, result);
+}
+
+std::optional<ValidationFailure> ComputeChart(const FormInput& form,
+                                              const EphemerisSettings& settings,
+                                              ChartResult& result) {
+    if (auto failure = ValidateBirthData(form)) {
+        return failure;
+    }
+    if (settings.kind == EphemerisKind::BuiltIn) {
+        return ComputeValidated(form, BuiltInPositionSource(), result);
+    }
+    std::unique_ptr<PositionSource> source;
     try {
-        return ComputeChart(form, *MakePositionSource(settings), result);
+        source = MakePositionSource(settings);
     } catch (const std::runtime_error& error) {
         return SourceFailure(error);
     }
+    return ComputeValidated(form, *source, result);
 }
 
 std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult& result) {
