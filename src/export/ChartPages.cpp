@@ -17,6 +17,8 @@
 namespace amsaview {
 namespace {
 
+using ChartSet = std::array<ChartDrawing, kPrintedChartCount>;
+
 constexpr double kMarginPoints = 40;
 constexpr double kChartGapPoints = 14;
 
@@ -196,6 +198,48 @@ void DrawDetails(QPainter& painter, PagePen& pen, const ChartResult& result) {
     pen.moveTo(std::max(vedicEnd, positionsEnd));
 }
 
+void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
+                   const ChartSet& charts, PrintedCharts& drawn) {
+    PagePen pen(painter, page);
+    DrawHeader(pen, result);
+    pen.moveDown(12);
+    DrawDetails(painter, pen, result);
+    pen.moveDown(18);
+
+    const double gap = pen.units(kChartGapPoints);
+    const double half = (page.width() - gap) / 2;
+    const QSizeF frame = ChartFrameTwips(kRashiGrid);
+    const double height = half * frame.height() / frame.width();
+    drawn[0] =
+        DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0], kPaperColours);
+    drawn[kNavamsa] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
+                                charts[kNavamsa], kPaperColours);
+}
+
+// The second page: the six other divisional charts, three rows of two.
+void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& result,
+                    const ChartSet& charts, PrintedCharts& drawn) {
+    PagePen pen(painter, page);
+    pen.line(QStringLiteral("Divisional charts of %1").arg(ToQString(result.birth.name)), 14, true,
+             QColor(120, 40, 40));
+    pen.moveDown(10);
+
+    const double gap = pen.units(kChartGapPoints);
+    const double cellWidth = (page.width() - gap) / 2;
+    const double cellHeight = (page.bottom() - pen.y() - 2 * gap) / 3;
+    std::size_t cell = 0;
+    for (std::size_t chart = 1; chart < kPrintedChartCount; ++chart) {
+        if (chart == kNavamsa) {
+            continue;
+        }
+        const double left = page.left() + static_cast<double>(cell % 2) * (cellWidth + gap);
+        const double top = pen.y() + static_cast<double>(cell / 2) * (cellHeight + gap);
+        drawn[chart] = DrawChart(painter, QRectF(left, top, cellWidth, cellHeight), charts[chart],
+                                 kPaperColours);
+        ++cell;
+    }
+}
+
 }  // namespace
 
 std::array<ChartDrawing, kPrintedChartCount> ChartDrawings(const ChartResult& result) {
@@ -220,45 +264,7 @@ QPageSize LocalPageSize() {
 
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
                    PrintedCharts& drawn) {
-    const auto charts = ChartDrawings(result);
-    PagePen pen(painter, page);
-    DrawHeader(pen, result);
-    pen.moveDown(12);
-    DrawDetails(painter, pen, result);
-    pen.moveDown(18);
-
-    const double gap = pen.units(kChartGapPoints);
-    const double half = (page.width() - gap) / 2;
-    const QSizeF frame = ChartFrameTwips(kRashiGrid);
-    const double height = half * frame.height() / frame.width();
-    drawn[0] =
-        DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0], kPaperColours);
-    drawn[kNavamsa] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
-                                charts[kNavamsa], kPaperColours);
-}
-
-void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                    PrintedCharts& drawn) {
-    const auto charts = ChartDrawings(result);
-    PagePen pen(painter, page);
-    pen.line(QStringLiteral("Divisional charts of %1").arg(ToQString(result.birth.name)), 14, true,
-             QColor(120, 40, 40));
-    pen.moveDown(10);
-
-    const double gap = pen.units(kChartGapPoints);
-    const double cellWidth = (page.width() - gap) / 2;
-    const double cellHeight = (page.bottom() - pen.y() - 2 * gap) / 3;
-    std::size_t cell = 0;
-    for (std::size_t chart = 1; chart < kPrintedChartCount; ++chart) {
-        if (chart == kNavamsa) {
-            continue;
-        }
-        const double left = page.left() + static_cast<double>(cell % 2) * (cellWidth + gap);
-        const double top = pen.y() + static_cast<double>(cell / 2) * (cellHeight + gap);
-        drawn[chart] = DrawChart(painter, QRectF(left, top, cellWidth, cellHeight), charts[chart],
-                                 kPaperColours);
-        ++cell;
-    }
+    DrawFirstPage(painter, page, result, ChartDrawings(result), drawn);
 }
 
 bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, PrintedCharts& drawn) {
@@ -272,11 +278,12 @@ bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, Print
     const double margin =
         device.pageLayout().margins().isNull() ? kMarginPoints * device.logicalDpiY() / 72.0 : 0.0;
     const QRectF page = area.adjusted(margin, margin, -margin, -margin);
-    DrawFirstPage(painter, page, result, drawn);
+    const ChartSet charts = ChartDrawings(result);
+    DrawFirstPage(painter, page, result, charts, drawn);
     if (!device.newPage()) {
         return false;
     }
-    DrawSecondPage(painter, page, result, drawn);
+    DrawSecondPage(painter, page, result, charts, drawn);
     return painter.end();
 }
 

@@ -28,10 +28,6 @@ QPageSize LocalPageSize();
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
                    PrintedCharts& drawn);
 
-// The second page: the six other divisional charts, three rows of two.
-void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                    PrintedCharts& drawn);
-
 // Both pages onto a printer or a PDF; the device's page layout is left as set.
 // False when the device cannot be painted on.
 bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, PrintedCharts& drawn);
