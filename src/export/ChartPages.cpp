@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "astro/TimeBases.h"
 #include "charts/DivisionalRules.h"
 #include "model/LookupLists.h"
 #include "pipeline/ChartCaptions.h"
@@ -137,16 +138,21 @@ QString Offset(std::int32_t seconds) {
     return text;
 }
 
+// UT from the same clock as the chart's JSON, so the two cannot disagree.
 QString ClockLine(const BirthData& birth) {
-    const QDateTime local(QDate(birth.year, birth.month, birth.day),
-                          QTime(birth.hour, birth.minute), Qt::UTC);
-    const QDateTime universal = local.addSecs(-birth.utcOffsetSeconds);
-    const bool wholeMinutes = birth.utcOffsetSeconds % 60 == 0;
+    const UtMoment universal = PlanetMoment(birth);
+    QString ut = QStringLiteral("%1-%2-%3 %4:%5")
+                     .arg(universal.year, 4, 10, QLatin1Char('0'))
+                     .arg(universal.month, 2, 10, QLatin1Char('0'))
+                     .arg(universal.day, 2, 10, QLatin1Char('0'))
+                     .arg(universal.hour, 2, 10, QLatin1Char('0'))
+                     .arg(universal.minute, 2, 10, QLatin1Char('0'));
+    if (birth.utcOffsetSeconds % 60 != 0) {
+        ut += QStringLiteral(":%1").arg(universal.second, 2, 10, QLatin1Char('0'));
+    }
     return QStringLiteral("Clock %1%2   UT %3")
         .arg(Offset(birth.utcOffsetSeconds),
-             birth.dst ? QStringLiteral(" (daylight saving included)") : QString(),
-             universal.toString(wholeMinutes ? QStringLiteral("yyyy-MM-dd HH:mm")
-                                             : QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+             birth.dst ? QStringLiteral(" (daylight saving included)") : QString(), ut);
 }
 
 void DrawHeader(PagePen& pen, const ChartResult& result) {
