@@ -14,6 +14,7 @@
 #include <cstring>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 #include "app/BatchRun.h"
 #include "app/ChartJson.h"
@@ -64,6 +65,14 @@ int LostOutput(const char* reason) {
     Report(
         QStringLiteral("the output could not be written: %1").arg(QString::fromLocal8Bit(reason)));
     return kLostOutput;
+}
+
+int WriteOut(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        return LostOutput(std::strerror(errno));
+    }
+    return 0;
 }
 
 // The files asked for, each whole or not at all; the first failure ends the run.
@@ -122,30 +131,16 @@ int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings
     }
     std::string json;
     amsaview::AppendChartJson(result, json);
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
-        std::fflush(stdout) != 0) {
-        return LostOutput(std::strerror(errno));
-    }
-    return 0;
+    return WriteOut(json);
 }
 
 int PrintHelp(const amsaview::ChartHelp& help) {
     const QByteArray text = help.text.toLocal8Bit();
-    if (std::fwrite(text.data(), 1, static_cast<std::size_t>(text.size()), stdout) !=
-            static_cast<std::size_t>(text.size()) ||
-        std::fflush(stdout) != 0) {
-        return LostOutput(std::strerror(errno));
-    }
-    return 0;
+    return WriteOut({text.constData(), static_cast<std::size_t>(text.size())});
 }
 
 int ListPlaces(const amsaview::PlaceListRequest& request) {
-    const std::string json = amsaview::PlaceCandidatesJson(request.typed);
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
-        std::fflush(stdout) != 0) {
-        return LostOutput(std::strerror(errno));
-    }
-    return 0;
+    return WriteOut(amsaview::PlaceCandidatesJson(request.typed));
 }
 
 int ChartOne(const amsaview::BirthFields& fields, const amsaview::EphemerisSettings& method,
