@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -75,6 +76,31 @@ int WriteOut(std::string_view text) {
     return 0;
 }
 
+// What --png-chart takes: the first word of each chart's title.
+QStringList ChartNames() {
+    QStringList names;
+    for (const amsaview::ChartDrawing& chart : amsaview::ChartDrawings({})) {
+        names << chart.title.section(QLatin1Char(' '), 0, 0);
+    }
+    return names;
+}
+
+// Where the chart a --png-chart name names stands among ChartDrawings.
+std::optional<std::size_t> NamedChart(const QString& name) {
+    const QStringList names = ChartNames();
+    for (qsizetype chart = 0; chart < names.size(); ++chart) {
+        if (names[chart].compare(name, Qt::CaseInsensitive) == 0) {
+            return static_cast<std::size_t>(chart);
+        }
+    }
+    return std::nullopt;
+}
+
+QString UnknownChart() {
+    return QStringLiteral("--png-chart must be one of %1")
+        .arg(ChartNames().join(QStringLiteral(", ")));
+}
+
 // The files asked for, each whole or not at all; the first failure ends the run.
 int WriteExports(const amsaview::ExportRequest& request, const amsaview::ChartResult& result) {
     using amsaview::ExportFailure;
@@ -86,11 +112,12 @@ int WriteExports(const amsaview::ExportRequest& request, const amsaview::ChartRe
         failure = amsaview::ExportSvg(request.svg, result);
     }
     if (!failure && !request.png.isEmpty()) {
-        const auto charts = amsaview::ChartDrawings(result);
-        const auto chart = std::ranges::find_if(charts, [&](const amsaview::ChartDrawing& c) {
-            return c.title.startsWith(request.pngChart, Qt::CaseInsensitive);
-        });
-        failure = amsaview::ExportPng(request.png, *chart, request.pngWidth);
+        const auto chart = NamedChart(request.pngChart);
+        if (!chart) {
+            return Fail(UnknownChart());
+        }
+        failure = amsaview::ExportPng(request.png, amsaview::ChartDrawings(result)[*chart],
+                                      request.pngWidth);
     }
     if (failure) {
         Report(*failure);
@@ -107,15 +134,7 @@ QString CheckExportRequest(const amsaview::ExportRequest& request) {
             .arg(amsaview::kSmallestImageWidth)
             .arg(amsaview::kLargestImageWidth);
     }
-    QStringList titles;
-    for (const amsaview::ChartDrawing& chart : amsaview::ChartDrawings({})) {
-        const QString title = chart.title.section(QLatin1Char(' '), 0, 0);
-        if (title.compare(request.pngChart, Qt::CaseInsensitive) == 0) {
-            return {};
-        }
-        titles << title;
-    }
-    return QStringLiteral("--png-chart must be one of %1").arg(titles.join(QStringLiteral(", ")));
+    return NamedChart(request.pngChart) ? QString() : UnknownChart();
 }
 
 int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings& method,
