@@ -34,6 +34,14 @@ inline constexpr std::array<std::string_view, 14> kBirthFieldNames = {
 
 std::optional<BirthField> BirthFieldNamed(std::string_view name);
 
+// The command-line option of a field: "--" and its name.
+std::string OptionName(BirthField field);
+
+// The first field a birth lacks, in the order of BirthField: name, date and
+// time always, longitude and latitude unless a place brings its own.
+std::optional<BirthField> FirstMissingField(
+    const std::array<bool, kBirthFieldNames.size()>& present);
+
 // A field left out is empty; texts are UTF-8.
 struct BirthFields {
     std::array<std::optional<std::string>, kBirthFieldNames.size()> values;

@@ -15,9 +15,6 @@ namespace amsaview {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr BirthField kRequiredColumns[] = {BirthField::Name, BirthField::Date, BirthField::Time,
-                                           BirthField::Lon, BirthField::Lat};
-constexpr BirthField kCoordinateColumns[] = {BirthField::Lon, BirthField::Lat};
 
 std::string NotUtf8(long line) {
     return "line " + std::to_string(line) + " is not UTF-8";
@@ -138,16 +135,10 @@ class CsvReader final : public BirthReader {
             seen[static_cast<std::size_t>(*field)] = true;
             columns_.push_back(*field);
         }
-        const bool byPlace = seen[static_cast<std::size_t>(BirthField::Place)];
-        for (const BirthField required : kRequiredColumns) {
-            const bool coordinate =
-                std::ranges::find(kCoordinateColumns, required) != std::end(kCoordinateColumns);
-            if (!seen[static_cast<std::size_t>(required)] && !(byPlace && coordinate)) {
-                inputError_ = "the header has no column \"" +
-                              std::string(kBirthFieldNames[static_cast<std::size_t>(required)]) +
-                              "\"";
-                return;
-            }
+        if (const auto missing = FirstMissingField(seen)) {
+            inputError_ = "the header has no column \"" +
+                          std::string(kBirthFieldNames[static_cast<std::size_t>(*missing)]) + "\"";
+            return;
         }
         records_.pop_front();
     }

@@ -13,10 +13,6 @@ namespace {
 
 constexpr std::size_t kMostCandidates = 20;
 
-std::string OptionName(BirthField field) {
-    return "--" + std::string(kBirthFieldNames[static_cast<std::size_t>(field)]);
-}
-
 std::optional<std::string> Conflict(const BirthFields& fields, BirthField given,
                                     std::initializer_list<BirthField> excluded) {
     for (const BirthField other : excluded) {

@@ -10,14 +10,6 @@
 namespace amsaview {
 namespace {
 
-constexpr BirthField kRequired[] = {BirthField::Name, BirthField::Date, BirthField::Time};
-// A place found in the atlas brings its own coordinates.
-constexpr BirthField kCoordinates[] = {BirthField::Lon, BirthField::Lat};
-
-std::string OptionName(BirthField field) {
-    return "--" + std::string(kBirthFieldNames[static_cast<std::size_t>(field)]);
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -163,17 +155,12 @@ std::optional<std::string> ParseYesNo(std::string_view text, BirthField field, b
 }  // namespace
 
 std::variant<FormInput, std::string> ParseBirth(const BirthFields& fields) {
-    for (const BirthField required : kRequired) {
-        if (!fields[required]) {
-            return "Missing option " + OptionName(required);
-        }
+    std::array<bool, kBirthFieldNames.size()> present{};
+    for (std::size_t field = 0; field < present.size(); ++field) {
+        present[field] = fields.values[field].has_value();
     }
-    if (!fields[BirthField::Place]) {
-        for (const BirthField required : kCoordinates) {
-            if (!fields[required]) {
-                return "Missing option " + OptionName(required);
-            }
-        }
+    if (const auto missing = FirstMissingField(present)) {
+        return "Missing option " + OptionName(*missing);
     }
     FormInput form;
     bool west = false;
