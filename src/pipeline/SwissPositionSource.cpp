@@ -1,24 +1,16 @@
 #include "pipeline/SwissPositionSource.h"
 
 #include "astro/AngleText.h"
+#include "astro/TimeBases.h"
 #include "vedic/Nakshatra.h"
 
 namespace amsaview {
-namespace {
-
-double Degrees(int degrees, int minutes, bool negative) {
-    const double value = degrees + minutes / 60.0;
-    return negative ? -value : value;
-}
-
-}  // namespace
 
 SwissRequest SwissRequestOf(const BirthData& birth) {
-    const double universalHours =
-        birth.hour + birth.minute / 60.0 - birth.utcOffsetSeconds / 3600.0;
-    return {JulianDayUt(birth.year, birth.month, birth.day, universalHours),
-            Degrees(birth.lonDegrees, birth.lonMinutes, !birth.isEast),
-            Degrees(birth.latDegrees, birth.latMinutes, birth.isSouth)};
+    const BirthMoment moment = PrepareBirthMoment(birth);
+    // The birth moment counts longitude positive to the west; Swiss Ephemeris, to the east.
+    return {JulianDayUt(birth.year, birth.month, birth.day, moment.universalHours),
+            -moment.longitude, moment.latitude};
 }
 
 void SwissPositionSource::Compute(const BirthData& birth, ChartPositions& positions) const {
