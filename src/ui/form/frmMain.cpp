@@ -16,12 +16,14 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "atlas/PlaceText.h"
 #include "birthclock/BirthPlace.h"
 #include "clock/ClockTexts.h"
 #include "model/LookupLists.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/KeyFilters.h"
 #include "pipeline/PlaceLookup.h"
+#include "qtcommon/QtText.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/form/EnteredTextValidator.h"
 #include "ui/form/KeystrokeFilter.h"
@@ -54,16 +56,6 @@ constexpr int kLastMinute = 59;
 constexpr int kLastDay = 31;
 constexpr std::size_t kOfferedPlaces = 12;
 constexpr int kOfferedRowRole = Qt::UserRole + 1;
-
-QString PlaceLine(const Place& place) {
-    QString line = QString::fromStdString(place.name);
-    for (const std::string* part : {&place.state, &place.country}) {
-        if (!part->empty()) {
-            line += QStringLiteral(", ") + QString::fromStdString(*part);
-        }
-    }
-    return line;
-}
 
 QLabel* PlainLabel(const QString& text) {
     auto* label = new QLabel(text);
@@ -214,7 +206,7 @@ void frmMain::offerPlaces(const QString& typed) {
     offered_ = PlaceAtlas().Search(typed.trimmed().toStdString(), kOfferedPlaces);
     offeredModel_->clear();
     for (std::size_t row = 0; row < offered_.size(); ++row) {
-        auto* item = new QStandardItem(PlaceLine(offered_[row]));
+        auto* item = new QStandardItem(ToQString(FormatPlace(offered_[row])));
         item->setData(QString::fromStdString(offered_[row].name), Qt::UserRole);
         item->setData(static_cast<int>(row), kOfferedRowRole);
         offeredModel_->appendRow(item);
