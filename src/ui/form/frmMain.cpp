@@ -223,18 +223,22 @@ void frmMain::pickOfferedPlace(const QModelIndex& index) {
 void frmMain::pickPlace(const Place& place) {
     FormInput filled = typedInput();
     ApplyPlace(place, filled);
-    txtMCity->setText(QString::fromStdString(filled.city));
-    txtMState->setText(QString::fromStdString(filled.state));
-    txtMCountry->setText(QString::fromStdString(filled.country));
-    txtLonD->setText(QString::fromStdString(filled.lonDegrees));
-    txtLonM->setText(QString::fromStdString(filled.lonMinutes));
-    optLong[filled.east ? 0 : 1]->setChecked(true);
-    txtLatD->setText(QString::fromStdString(filled.latDegrees));
-    txtLatM->setText(QString::fromStdString(filled.latMinutes));
-    optLat[filled.south ? 1 : 0]->setChecked(true);
+    showPlaceFields(filled);
     atlasPlace_ = place;
     repeatedMoment_ = RepeatedMoment::Ask;
     showPlaceClock();
+}
+
+void frmMain::showPlaceFields(const FormInput& input) {
+    txtMCity->setText(QString::fromStdString(input.city));
+    txtMState->setText(QString::fromStdString(input.state));
+    txtMCountry->setText(QString::fromStdString(input.country));
+    txtLonD->setText(QString::fromStdString(input.lonDegrees));
+    txtLonM->setText(QString::fromStdString(input.lonMinutes));
+    optLong[input.east ? 0 : 1]->setChecked(true);
+    txtLatD->setText(QString::fromStdString(input.latDegrees));
+    txtLatM->setText(QString::fromStdString(input.latMinutes));
+    optLat[input.south ? 1 : 0]->setChecked(true);
 }
 
 void frmMain::forgetPlace() {
@@ -504,15 +508,7 @@ void frmMain::setFormInput(const FormInput& input) {
     cboHH->setCurrentIndex(input.hourRow);
     cboMM->setCurrentIndex(input.minuteRow);
     cboSS->setCurrentIndex(input.secondRow);
-    txtLonD->setText(QString::fromStdString(input.lonDegrees));
-    txtLonM->setText(QString::fromStdString(input.lonMinutes));
-    optLong[input.east ? 0 : 1]->setChecked(true);
-    txtLatD->setText(QString::fromStdString(input.latDegrees));
-    txtLatM->setText(QString::fromStdString(input.latMinutes));
-    optLat[input.south ? 1 : 0]->setChecked(true);
-    txtMCity->setText(QString::fromStdString(input.city));
-    txtMState->setText(QString::fromStdString(input.state));
-    txtMCountry->setText(QString::fromStdString(input.country));
+    showPlaceFields(input);
     cmbTimeZone->setCurrentIndex(input.zoneRow.value_or(-1));
     chkDST->setChecked(input.dst);
     // An exact clock came from an atlas place: the place comes back with it, as
