@@ -23,4 +23,14 @@ void BM_ClockInForceBeyond2037(benchmark::State& state) {
 }
 BENCHMARK(BM_ClockInForceBeyond2037)->Unit(benchmark::kMicrosecond);
 
+// Past a zone's last written transition (India's, 1945) the zone file's
+// closing rule is consulted too.
+void BM_ClockInForceAfterLastTransition(benchmark::State& state) {
+    const amsaview::LocalDateTime birth{1990, 6, 1, 12, 0, 0};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(amsaview::ClockInForce("Asia/Kolkata", birth));
+    }
+}
+BENCHMARK(BM_ClockInForceAfterLastTransition)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -30,12 +30,13 @@ std::variant<BirthClock, BirthClockProblem> ResolveBirthClock(std::string_view z
                                                               std::string_view placeName,
                                                               RepeatedMoment repeated) {
     using Kind = BirthClockProblem::Kind;
-    if (!IsKnownZone(zone)) {
-        return BirthClockProblem{Kind::UnknownZone, "Unknown time zone " + std::string(zone),
-                                 std::nullopt};
-    }
     const auto found = ClockInForce(zone, local);
     if (!found) {
+        // Only a failed lookup needs to know which of the two went wrong.
+        if (!IsKnownZone(zone)) {
+            return BirthClockProblem{Kind::UnknownZone, "Unknown time zone " + std::string(zone),
+                                     std::nullopt};
+        }
         return BirthClockProblem{
             Kind::NotOnCalendar,
             FormatLocalMoment(local) + " is not a date and time on the calendar", std::nullopt};

@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <mutex>
 
 #include "clock/ZoneInfoFolder.h"
 
@@ -21,7 +23,9 @@ std::optional<std::string> FooterOfZoneFile(std::string_view contents) {
     return std::string(body.substr(start + 1));
 }
 
-std::optional<std::string> ZoneFileRule(std::string_view ianaZone) {
+namespace {
+
+std::optional<std::string> ReadZoneFileRule(std::string_view ianaZone) {
     // A zone name never climbs out of the folder.
     if (ianaZone.empty() || ianaZone.front() == '/' ||
         ianaZone.find("..") != std::string_view::npos) {
@@ -35,6 +39,20 @@ std::optional<std::string> ZoneFileRule(std::string_view ianaZone) {
     const std::string contents{std::istreambuf_iterator<char>(file),
                                std::istreambuf_iterator<char>()};
     return FooterOfZoneFile(contents);
+}
+
+}  // namespace
+
+std::optional<std::string> ZoneFileRule(std::string_view ianaZone) {
+    // Asked on every clock lookup past a zone's last written transition (each
+    // keystroke in the form, every birth of a batch): the file is read once.
+    static std::mutex guard;
+    static std::map<std::string, std::optional<std::string>, std::less<>> rules;
+    const std::scoped_lock lock(guard);
+    if (const auto found = rules.find(ianaZone); found != rules.end()) {
+        return found->second;
+    }
+    return rules.emplace(std::string(ianaZone), ReadZoneFileRule(ianaZone)).first->second;
 }
 
 }  // namespace amsaview

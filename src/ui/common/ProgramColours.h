@@ -12,7 +12,6 @@ inline constexpr QRgb kLightYellowText = qRgb(255, 255, 192);
 inline constexpr QRgb kCyanText = qRgb(0, 255, 255);
 inline constexpr QRgb kYellowText = qRgb(255, 255, 0);
 inline constexpr QRgb kWhiteText = qRgb(255, 255, 255);
-inline constexpr QRgb kChartFrameText = qRgb(128, 128, 128);
 
 // Sets one colour of a widget's palette; a background colour also fills it.
 inline void SetColour(QWidget& widget, QPalette::ColorRole role, QRgb colour) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <QRectF>
 
 namespace amsaview {
 
@@ -15,12 +14,6 @@ constexpr int Px(int twips) {
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
-}
-
-// For drawing, where a fraction of a pixel still lands on a sharper screen.
-constexpr QRectF TwipsRectF(int left, int top, int width, int height) {
-    constexpr double kScale = 1.0 / kTwipsPerPixel;
-    return {left * kScale, top * kScale, width * kScale, height * kScale};
 }
 
 }  // namespace amsaview

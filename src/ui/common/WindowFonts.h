@@ -23,8 +23,4 @@ inline QFont VerdanaFont(double points = 8.0, bool bold = false) {
     return FontOf(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), points, bold);
 }
 
-inline QFont CourierFont(double points, bool bold = false) {
-    return FontOf(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), points, bold);
-}
-
 }  // namespace amsaview

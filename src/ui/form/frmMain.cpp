@@ -16,12 +16,14 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "atlas/PlaceText.h"
 #include "birthclock/BirthPlace.h"
 #include "clock/ClockTexts.h"
 #include "model/LookupLists.h"
 #include "model/TimeZoneTable.h"
 #include "pipeline/KeyFilters.h"
 #include "pipeline/PlaceLookup.h"
+#include "qtcommon/QtText.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/form/EnteredTextValidator.h"
 #include "ui/form/KeystrokeFilter.h"
@@ -54,16 +56,6 @@ constexpr int kLastMinute = 59;
 constexpr int kLastDay = 31;
 constexpr std::size_t kOfferedPlaces = 12;
 constexpr int kOfferedRowRole = Qt::UserRole + 1;
-
-QString PlaceLine(const Place& place) {
-    QString line = QString::fromStdString(place.name);
-    for (const std::string* part : {&place.state, &place.country}) {
-        if (!part->empty()) {
-            line += QStringLiteral(", ") + QString::fromStdString(*part);
-        }
-    }
-    return line;
-}
 
 QLabel* PlainLabel(const QString& text) {
     auto* label = new QLabel(text);
@@ -214,7 +206,7 @@ void frmMain::offerPlaces(const QString& typed) {
     offered_ = PlaceAtlas().Search(typed.trimmed().toStdString(), kOfferedPlaces);
     offeredModel_->clear();
     for (std::size_t row = 0; row < offered_.size(); ++row) {
-        auto* item = new QStandardItem(PlaceLine(offered_[row]));
+        auto* item = new QStandardItem(ToQString(FormatPlace(offered_[row])));
         item->setData(QString::fromStdString(offered_[row].name), Qt::UserRole);
         item->setData(static_cast<int>(row), kOfferedRowRole);
         offeredModel_->appendRow(item);
@@ -231,18 +223,22 @@ void frmMain::pickOfferedPlace(const QModelIndex& index) {
 void frmMain::pickPlace(const Place& place) {
     FormInput filled = typedInput();
     ApplyPlace(place, filled);
-    txtMCity->setText(QString::fromStdString(filled.city));
-    txtMState->setText(QString::fromStdString(filled.state));
-    txtMCountry->setText(QString::fromStdString(filled.country));
-    txtLonD->setText(QString::fromStdString(filled.lonDegrees));
-    txtLonM->setText(QString::fromStdString(filled.lonMinutes));
-    optLong[filled.east ? 0 : 1]->setChecked(true);
-    txtLatD->setText(QString::fromStdString(filled.latDegrees));
-    txtLatM->setText(QString::fromStdString(filled.latMinutes));
-    optLat[filled.south ? 1 : 0]->setChecked(true);
+    showPlaceFields(filled);
     atlasPlace_ = place;
     repeatedMoment_ = RepeatedMoment::Ask;
     showPlaceClock();
+}
+
+void frmMain::showPlaceFields(const FormInput& input) {
+    txtMCity->setText(QString::fromStdString(input.city));
+    txtMState->setText(QString::fromStdString(input.state));
+    txtMCountry->setText(QString::fromStdString(input.country));
+    txtLonD->setText(QString::fromStdString(input.lonDegrees));
+    txtLonM->setText(QString::fromStdString(input.lonMinutes));
+    optLong[input.east ? 0 : 1]->setChecked(true);
+    txtLatD->setText(QString::fromStdString(input.latDegrees));
+    txtLatM->setText(QString::fromStdString(input.latMinutes));
+    optLat[input.south ? 1 : 0]->setChecked(true);
 }
 
 void frmMain::forgetPlace() {
@@ -512,15 +508,7 @@ void frmMain::setFormInput(const FormInput& input) {
     cboHH->setCurrentIndex(input.hourRow);
     cboMM->setCurrentIndex(input.minuteRow);
     cboSS->setCurrentIndex(input.secondRow);
-    txtLonD->setText(QString::fromStdString(input.lonDegrees));
-    txtLonM->setText(QString::fromStdString(input.lonMinutes));
-    optLong[input.east ? 0 : 1]->setChecked(true);
-    txtLatD->setText(QString::fromStdString(input.latDegrees));
-    txtLatM->setText(QString::fromStdString(input.latMinutes));
-    optLat[input.south ? 1 : 0]->setChecked(true);
-    txtMCity->setText(QString::fromStdString(input.city));
-    txtMState->setText(QString::fromStdString(input.state));
-    txtMCountry->setText(QString::fromStdString(input.country));
+    showPlaceFields(input);
     cmbTimeZone->setCurrentIndex(input.zoneRow.value_or(-1));
     chkDST->setChecked(input.dst);
     // An exact clock came from an atlas place: the place comes back with it, as

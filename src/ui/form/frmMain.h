@@ -77,6 +77,8 @@ class frmMain final : public QMainWindow {
     void offerPlaces(const QString& typed);
     void pickOfferedPlace(const QModelIndex& index);
     void pickPlace(const Place& place);
+    // The city, state, country, coordinates and hemispheres of the input.
+    void showPlaceFields(const FormInput& input);
     void forgetPlace();
     void dateOrTimeChanged();
     void showPlaceClock();

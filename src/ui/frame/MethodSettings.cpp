@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "qtcommon/QtText.h"
+
 namespace amsaview {
 namespace {
 
@@ -16,10 +18,6 @@ Value Read(const QSettings& store, const QString& key,
     return fromKey(text).value_or(fallback);
 }
 
-QString Text(std::string_view key) {
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-}
-
 }  // namespace
 
 EphemerisSettings ReadMethodSettings(const QSettings& store) {
@@ -32,9 +30,9 @@ EphemerisSettings ReadMethodSettings(const QSettings& store) {
 }
 
 void WriteMethodSettings(QSettings& store, const EphemerisSettings& method) {
-    store.setValue(kEphemerisKey, Text(CommandLineKey(method.kind)));
-    store.setValue(kAyanamsaKey, Text(CommandLineKey(method.ayanamsa)));
-    store.setValue(kNodeKey, Text(CommandLineKey(method.node)));
+    store.setValue(kEphemerisKey, ToQString(CommandLineKey(method.kind)));
+    store.setValue(kAyanamsaKey, ToQString(CommandLineKey(method.ayanamsa)));
+    store.setValue(kNodeKey, ToQString(CommandLineKey(method.node)));
 }
 
 }  // namespace amsaview

@@ -74,7 +74,6 @@ void BirthMenu::setRecent(const std::vector<BirthSummary>& births) {
         item->setObjectName(QStringLiteral("mnuRecent_%1").arg(number - 1));
         connect(item, &QAction::triggered, this, [this, id = birth.id] { emit recentChosen(id); });
     }
-    anyRecent_ = !births.empty();
     updateEnabled();
 }
 
@@ -83,7 +82,7 @@ void BirthMenu::updateEnabled() {
         action->setEnabled(usable_);
     }
     delete_->setEnabled(usable_ && canDelete_);
-    recent_->menuAction()->setEnabled(usable_ && anyRecent_);
+    recent_->menuAction()->setEnabled(usable_ && !recent_->isEmpty());
 }
 
 }  // namespace amsaview

@@ -51,7 +51,6 @@ class BirthMenu final : public QObject {
     std::unique_ptr<QMenu> recent_;
     bool usable_ = true;
     bool canDelete_ = false;
-    bool anyRecent_ = false;
 };
 
 }  // namespace amsaview

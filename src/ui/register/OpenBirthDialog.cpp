@@ -67,6 +67,9 @@ OpenBirthDialog::OpenBirthDialog(Search search, QWidget* parent)
     connect(list_, &QTreeView::doubleClicked, this, &OpenBirthDialog::openCurrent);
     connect(open_, &QPushButton::clicked, this, &OpenBirthDialog::openCurrent);
     connect(export_, &QPushButton::clicked, this, &OpenBirthDialog::exportSelected);
+    // The view keeps one selection model for its one model, resets included.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &OpenBirthDialog::updateButtons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     filter(QString());
@@ -93,8 +96,6 @@ void OpenBirthDialog::filter(const QString& text) {
         list_->setCurrentIndex(births_->index(0, 0));
     }
     // The model was reset: the selection is gone, and the buttons follow it.
-    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &OpenBirthDialog::updateButtons, Qt::UniqueConnection);
     updateButtons();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 
 namespace amsaview {
@@ -31,10 +32,7 @@ ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
     const double pixelsPerTwip = std::max(1.0, logicalDpiY() / 96.0) / kTwipsPerPixel;
     const QSizeF frame = ChartFrameTwips(geometry) * pixelsPerTwip;
     setFixedSize(qRound(frame.width()), qRound(frame.height()));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, kScreenColours.background);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    SetColour(*this, QPalette::Window, kScreenColours.background.rgb());
 
     const ChartLayout layout = LayOutChart(QRectF(rect()), geometry);
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
