@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/BatchRun.h"
-#include "app/ChartJson.h"
-#include "app/ParseBirth.h"
+#include "cli/BatchRun.h"
+#include "cli/ChartJson.h"
+#include "cli/ParseBirth.h"
 #include "pipeline/ComputeChart.h"
 
 namespace {

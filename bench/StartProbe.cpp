@@ -15,11 +15,11 @@
 #include <string>
 
 #include "ExampleEntry.h"
-#include "ui/frame/AppController.h"
-#include "ui/frame/InstanceLock.h"
-#include "ui/frame/MessageBoxes.h"
-#include "ui/frame/ProgramIcon.h"
-#include "ui/frame/WebPages.h"
+#include "ui/shell/AppController.h"
+#include "ui/shell/InstanceLock.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/ProgramIcon.h"
+#include "ui/common/WebPages.h"
 
 namespace {
 

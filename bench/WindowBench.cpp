@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "ExampleEntry.h"
-#include "ui/frame/AppController.h"
-#include "ui/frame/MessageBoxes.h"
-#include "ui/frame/WebPages.h"
+#include "ui/shell/AppController.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/WebPages.h"
 
 namespace {
 

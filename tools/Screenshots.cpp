@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "ui/frame/AppController.h"
-#include "ui/frame/MessageBoxes.h"
-#include "ui/frame/ProgramIcon.h"
-#include "ui/frame/WebPages.h"
+#include "ui/shell/AppController.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/ProgramIcon.h"
+#include "ui/common/WebPages.h"
 
 namespace {
 

@@ -16,9 +16,9 @@ mutants=(
     "Rohini and Mrigsira names swapped|src/vedic/Nakshatra.h|0,/\"Rohini\",   \"Mrigsira\",/s//\"Mrigsira\", \"Rohini\",  /"
     "CDT row shift 5 -> 6|src/model/TimeZoneTable.h|s/CDT,-5.0\", ClockOffset(-5)/CDT,-5.0\", ClockOffset(-6)/"
     "latitude degrees checked before longitude minutes|src/pipeline/ValidateBirthData.cpp|/{&FormInput::lonMinutes/{N;N;N;s/\(.*\)\n\(.*\)\n\(.*\)\n\(.*\)/\3\n\4\n\1\n\2/}"
-    "lblPada from the lord|src/app/ChartJson.cpp|s/{\"lblPada\", ToQString(t.lblPada)}/{\"lblPada\", ToQString(t.lblLord)}/"
-    "year > kLastYear -> >=|src/app/ChartOptions.cpp|s/year > kLastYear/year >= kLastYear/"
-    "controller hide -> close|src/ui/frame/AppController.cpp|s/form_\.hide();/form_.close();/"
+    "lblPada from the lord|src/cli/ChartJson.cpp|s/{\"lblPada\", ToQString(t.lblPada)}/{\"lblPada\", ToQString(t.lblLord)}/"
+    "year > kLastYear -> >=|src/cli/ChartOptions.cpp|s/year > kLastYear/year >= kLastYear/"
+    "controller hide -> close|src/ui/shell/AppController.cpp|s/form_\.hide();/form_.close();/"
     "Rashi grid title|src/ui/result/frmDisplay.cpp|s/new ChartGrid(QStringLiteral(\"Rashi Chart\")/new ChartGrid(QStringLiteral(\"Rasi Chart\")/"
     "floor division in the planet clock|src/astro/TimeBases.cpp|s/(utSeconds >= 0 ? utSeconds : utSeconds - (kSecondsPerDay - 1))/utSeconds/"
 )

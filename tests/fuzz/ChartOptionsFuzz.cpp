@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "app/ChartJson.h"
-#include "app/ChartOptions.h"
-#include "app/ParseBirth.h"
+#include "cli/ChartJson.h"
+#include "cli/ChartOptions.h"
+#include "cli/ParseBirth.h"
 #include "pipeline/ComputeChart.h"
 
 namespace {

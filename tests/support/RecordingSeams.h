@@ -6,9 +6,9 @@
 #include <QUrl>
 #include <utility>
 
-#include "ui/frame/FileChooser.h"
-#include "ui/frame/MessageBoxes.h"
-#include "ui/frame/WebPages.h"
+#include "ui/common/FileChooser.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/WebPages.h"
 
 class QWidget;
 

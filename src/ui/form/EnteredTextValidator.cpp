@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "ui/frame/MessageBoxes.h"
+#include "ui/common/MessageBoxes.h"
 
 namespace amsaview {
 

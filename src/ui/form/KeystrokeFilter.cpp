@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "ui/frame/MessageBoxes.h"
+#include "ui/common/MessageBoxes.h"
 
 namespace amsaview {
 namespace {

@@ -27,11 +27,11 @@
 #include "ui/common/ProgramColours.h"
 #include "ui/form/EnteredTextValidator.h"
 #include "ui/form/KeystrokeFilter.h"
-#include "ui/frame/ApplicationTitle.h"
-#include "ui/frame/HelpMenu.h"
-#include "ui/frame/MessageBoxes.h"
-#include "ui/frame/SettingsMenu.h"
-#include "ui/frame/WebPages.h"
+#include "ui/common/ApplicationTitle.h"
+#include "ui/common/HelpMenu.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/SettingsMenu.h"
+#include "ui/common/WebPages.h"
 
 namespace amsaview {
 namespace {

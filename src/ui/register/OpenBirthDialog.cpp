@@ -8,7 +8,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "ui/frame/ApplicationTitle.h"
+#include "ui/common/ApplicationTitle.h"
 #include "ui/register/BirthListModel.h"
 
 namespace amsaview {

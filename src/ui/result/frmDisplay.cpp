@@ -13,7 +13,7 @@
 #include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFonts.h"
-#include "ui/frame/ApplicationTitle.h"
+#include "ui/common/ApplicationTitle.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/ChartViews.h"
 

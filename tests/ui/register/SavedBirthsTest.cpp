@@ -25,7 +25,7 @@
 #include "support/PickAtlasPlace.h"
 #include "support/RecordingSeams.h"
 #include "ui/form/frmMain.h"
-#include "ui/frame/AppController.h"
+#include "ui/shell/AppController.h"
 #include "ui/register/BirthListModel.h"
 #include "ui/register/OpenBirthDialog.h"
 

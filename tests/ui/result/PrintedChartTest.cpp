@@ -10,8 +10,8 @@
 #include "support/FormExamples.h"
 #include "support/PdfText.h"
 #include "support/RecordingSeams.h"
-#include "ui/frame/MDI.h"
-#include "ui/frame/WebPages.h"
+#include "ui/shell/MDI.h"
+#include "ui/common/WebPages.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/frmDisplay.h"
 
