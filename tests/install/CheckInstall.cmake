@@ -1,6 +1,7 @@
 # Installs the build into a scratch prefix and checks that a Linux desktop
-# finds the program, its menu entry and its icon there, and that the user
-# guide lies where the program looks for it (bin/../share/doc/amsaview/guide).
+# finds the programs, their menu entry, icon, manual pages and AppStream file
+# there, and that the user guide lies where the program looks for it
+# (bin/../share/doc/amsaview/guide).
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -P CheckInstall.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -10,8 +11,11 @@ if(NOT status EQUAL 0)
 endif()
 
 set(guide share/doc/amsaview/guide)
-foreach(path bin/amsaview share/applications/amsaview.desktop
-             share/icons/hicolor/scalable/apps/amsaview.svg ${guide}/index.html)
+foreach(path bin/amsaview bin/amsaview-chart share/applications/amsaview.desktop
+             share/icons/hicolor/scalable/apps/amsaview.svg ${guide}/index.html
+             share/man/man1/amsaview.1.gz share/man/man1/amsaview-chart.1.gz
+             share/metainfo/org.amsaview.Amsaview.metainfo.xml
+             share/doc/amsaview/copyright share/doc/amsaview/changelog.gz)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()
