@@ -6,35 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "swiss/SwissSession.h"
+
 namespace amsaview {
 namespace {
-
-// Swiss Ephemeris keeps its data path, sidereal mode, open files and caches in
-// one structure that Debian's build makes thread-local (readelf lists `swed`
-// as a TLS symbol), so threads need no lock; each sets its own path before its
-// first computation and closes its own files when it ends.
-struct ThreadSession {
-    std::string dataPath;
-    bool pathSet = false;
-
-    ~ThreadSession() {
-        if (pathSet) {
-            swe_close();
-        }
-    }
-};
-
-thread_local ThreadSession threadSession;
-
-// Setting the path closes and reopens the files, so only when it changes. The
-// library lets the environment variable SE_EPHE_PATH win over this path.
-void UseDataPath(const std::string& dataPath) {
-    if (!threadSession.pathSet || threadSession.dataPath != dataPath) {
-        swe_set_ephe_path(dataPath.c_str());
-        threadSession.dataPath = dataPath;
-        threadSession.pathSet = true;
-    }
-}
 
 // The library ignores a longer path and silently searches its default folders.
 constexpr std::size_t kLongestDataPath = AS_MAXCH - 1 - 13;
@@ -129,7 +104,7 @@ SwissPositions SwissEphemeris::Compute(const SwissRequest& request) const {
     const double jd = request.julianDayUt;
     SwissPositions positions;
 
-    UseDataPath(dataPath_);
+    UseSwissDataPath(dataPath_);
     swe_set_sid_mode(SiderealMode(ayanamsa_), 0, 0);
 
     for (std::size_t i = 0; i < kPlanetNumbers.size(); ++i) {
