@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pipeline/SwissPositionSource.h"
+#include "pipeline/TimeWindows.h"
+#include "support/BirthExamples.h"
+
+namespace amsaview {
+namespace {
+
+BirthData At(int year, int month, int day, int hour, int minute, int lonDegrees, bool east,
+             int latDegrees, bool south, int offsetSeconds) {
+    BirthData birth = testing::GreenwichBirth(year, month, day, hour, minute);
+    birth.lonDegrees = static_cast<std::int16_t>(lonDegrees);
+    birth.isEast = east;
+    birth.latDegrees = static_cast<std::int16_t>(latDegrees);
+    birth.isSouth = south;
+    birth.utcOffsetSeconds = offsetSeconds;
+    return birth;
+}
+
+const BirthData kBirths[] = {
+    At(1980, 5, 17, 11, 58, 77, true, 28, false, 19800),    // Delhi
+    At(1901, 1, 1, 0, 0, 0, false, 0, false, 0),            // the first day Amsaview charts
+    At(2050, 12, 31, 23, 30, 43, false, 22, true, -10800),  // Rio de Janeiro
+    At(2001, 9, 9, 3, 3, 10, true, 59, false, 3600),        // Oslo, where signs rise fast
+};
+
+int ValueAt(const WindowSubject& subject, const BirthData& birth, const PositionSource& source,
+            int seconds) {
+    ChartPositions positions;
+    source.Compute(ShiftedBirth(birth, seconds), positions);
+    return subject.value(positions);
+}
+
+// Charted a second inside each end the value holds; a second outside it has changed.
+void ExpectWindowsCloseOnTheirEdges(const BirthData& birth, const PositionSource& source,
+                                    const std::string& what) {
+    const std::vector<WindowSubject> subjects = ChartWindowSubjects();
+    const std::vector<TimeWindow> windows = FindTimeWindows(birth, source, subjects);
+    ASSERT_EQ(windows.size(), subjects.size());
+    for (std::size_t i = 0; i < subjects.size(); ++i) {
+        const TimeWindow& w = windows[i];
+        const std::string at = what + " " + w.id;
+        ASSERT_TRUE(w.earliest && w.latest) << at << ": no change within a day";
+        EXPECT_LE(*w.earliest, 0) << at;
+        EXPECT_GE(*w.latest, 0) << at;
+        EXPECT_EQ(ValueAt(subjects[i], birth, source, *w.earliest), w.value) << at << " from";
+        EXPECT_NE(ValueAt(subjects[i], birth, source, *w.earliest - 1), w.value)
+            << at << " a second before from";
+        EXPECT_EQ(ValueAt(subjects[i], birth, source, *w.latest), w.value) << at << " to";
+        EXPECT_NE(ValueAt(subjects[i], birth, source, *w.latest + 1), w.value)
+            << at << " a second after to";
+    }
+}
+
+TEST(TimeWindows, BuiltInWindowsCloseOnTheirEdges) {
+    for (const BirthData& birth : kBirths) {
+        ExpectWindowsCloseOnTheirEdges(birth, BuiltInPositionSource(), std::to_string(birth.year));
+    }
+}
+
+TEST(TimeWindows, SwissWindowsCloseOnTheirEdges) {
+    const SwissPositionSource source(
+        {EphemerisKind::Swiss, AyanamsaMode::Lahiri, LunarNode::Mean, ""});
+    ExpectWindowsCloseOnTheirEdges(kBirths[0], source, "Swiss Ephemeris 1980");
+}
+
+TEST(TimeWindows, ChartsAndMoonPadaInOrder) {
+    const std::vector<WindowSubject> subjects = ChartWindowSubjects();
+    std::vector<std::string> ids;
+    for (const WindowSubject& s : subjects) {
+        ids.push_back(s.id);
+    }
+    const std::vector<std::string> expected = {"D1", "D2",  "D3",  "D4",      "D7",
+                                               "D9", "D10", "D12", "moonPada"};
+    EXPECT_EQ(ids, expected);
+}
+
+TEST(TimeWindows, LagnaWindowsHaveTheLengthsOfTheirParts) {
+    // At 28° N a sign rises in 1 1/2 to 2 1/2 hours, a navamsa in 10 to 17 minutes.
+    const std::vector<WindowSubject> subjects = ChartWindowSubjects();
+    const std::vector<TimeWindow> windows =
+        FindTimeWindows(kBirths[0], BuiltInPositionSource(), subjects);
+    const auto length = [](const TimeWindow& w) { return *w.latest - *w.earliest + 1; };
+    EXPECT_GT(length(windows[0]), 80 * 60);
+    EXPECT_LT(length(windows[0]), 160 * 60);
+    EXPECT_GT(length(windows[5]), 9 * 60);
+    EXPECT_LT(length(windows[5]), 18 * 60);
+    // The Moon's pada: 3° 20′ at 12° to 15° a day.
+    EXPECT_GT(length(windows[8]), 5 * 3600);
+    EXPECT_LT(length(windows[8]), 7 * 3600);
+}
+
+TEST(TimeWindows, AValueThatNeverChangesHoldsPastTheDaySearched) {
+    const WindowSubject steady{"steady", [](const ChartPositions&) { return 7; }, 4096};
+    const std::vector<TimeWindow> windows =
+        FindTimeWindows(kBirths[0], BuiltInPositionSource(), {&steady, 1});
+    ASSERT_EQ(windows.size(), 1u);
+    EXPECT_EQ(windows[0].value, 7);
+    EXPECT_FALSE(windows[0].earliest);
+    EXPECT_FALSE(windows[0].latest);
+}
+
+}  // namespace
+}  // namespace amsaview
