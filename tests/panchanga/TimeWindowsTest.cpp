@@ -4,6 +4,7 @@
 
 #include "pipeline/SwissPositionSource.h"
 #include "pipeline/TimeWindows.h"
+#include "pipeline/WindowTexts.h"
 #include "support/BirthExamples.h"
 
 namespace amsaview {
@@ -101,6 +102,42 @@ TEST(TimeWindows, AValueThatNeverChangesHoldsPastTheDaySearched) {
     EXPECT_EQ(windows[0].value, 7);
     EXPECT_FALSE(windows[0].earliest);
     EXPECT_FALSE(windows[0].latest);
+}
+
+TEST(WindowTexts, MarginsAndLocalClock) {
+    EXPECT_EQ(MarginText(0), "0 s");
+    EXPECT_EQ(MarginText(59), "59 s");
+    EXPECT_EQ(MarginText(200), "3 min 20 s");
+    EXPECT_EQ(MarginText(7205), "2 h 0 min 5 s");
+
+    const BirthData delhi = kBirths[0];  // 11:58 IST on 1980-05-17
+    EXPECT_EQ(LocalClockText(delhi, 0), "11:58:00");
+    EXPECT_EQ(LocalClockText(delhi, -3725), "10:55:55");
+    EXPECT_EQ(LocalClockText(delhi, 12 * 3600 + 2 * 60), "1980-05-18 00:00:00");
+}
+
+TEST(WindowTexts, RowsGiveTheNearerChangeAndMarkAnyUnderAMinute) {
+    const BirthData delhi = kBirths[0];
+    const std::vector<TimeWindow> windows = {
+        {"D9", 4, -200, 600},
+        {"D60", 1, -59, 3000},
+        {"moonPada", 8 * 4 + 1, std::nullopt, 60},
+    };
+    const std::vector<WindowRow> rows = WindowRows(delhi, windows);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].chart, "D9");
+    EXPECT_EQ(rows[0].value, "Leo");
+    EXPECT_EQ(rows[0].from, "11:54:40");
+    EXPECT_EQ(rows[0].to, "12:08:00");
+    EXPECT_EQ(rows[0].margin, "3 min 20 s");
+    EXPECT_FALSE(rows[0].close);
+    EXPECT_EQ(rows[1].margin, "59 s");
+    EXPECT_TRUE(rows[1].close);
+    EXPECT_EQ(rows[2].chart, "Moon's pada");
+    EXPECT_EQ(rows[2].value, "Aslesha 2");
+    EXPECT_EQ(rows[2].from, "over a day before");
+    EXPECT_EQ(rows[2].margin, "1 min 0 s");
+    EXPECT_FALSE(rows[2].close);
 }
 
 }  // namespace
