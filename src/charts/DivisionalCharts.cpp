@@ -1,5 +1,6 @@
 #include "charts/DivisionalCharts.h"
 
+#include "astro/AngleText.h"
 #include "charts/SignPosition.h"
 
 namespace amsaview {
@@ -15,33 +16,43 @@ BodyPositions ReadBodies(const ChartPositions& positions) {
     return bodies;
 }
 
-void Place(const DivisionalChart& chart, const BodyPositions& bodies,
+std::int16_t TargetSign(const DivisionalChart& chart, const SignPosition& at) {
+    return static_cast<std::int16_t>(chart.targetSign(at.sign, PartOf(chart, at.minuteInSign)) %
+                                     kSignCount);
+}
+
+// The Lagna goes by its short text, as the bodies do.
+SignPosition ReadAscendant(const ChartPositions& positions) {
+    return ReadSignPosition(ShortPositionText(positions.ascendantText));
+}
+
+void Place(const DivisionalChart& chart, const BodyPositions& bodies, const SignPosition& ascendant,
            const ChartPositions& positions, ChartPlacement& placement) {
     for (SignBox& box : placement.signs) {
         box.clear();
     }
     for (std::size_t slot = 0; slot < kBodyCount; ++slot) {
-        const SignPosition& at = bodies[slot];
-        const int sign = chart.targetSign(at.sign, PartOf(chart, at.minuteInSign)) % kSignCount;
         const auto body = static_cast<Body>(slot);
-        placement.signs[static_cast<std::size_t>(sign)].add(
+        placement.signs[static_cast<std::size_t>(TargetSign(chart, bodies[slot]))].add(
             {body, IsMarkedRetrograde(positions, body)});
     }
+    placement.ascendant = TargetSign(chart, ascendant);
 }
 
 }  // namespace
 
 void PlaceDivisionalChart(const DivisionalChart& chart, const ChartPositions& positions,
                           ChartPlacement& placement) {
-    Place(chart, ReadBodies(positions), positions, placement);
+    Place(chart, ReadBodies(positions), ReadAscendant(positions), positions, placement);
 }
 
 void PlaceDivisionalCharts(const ChartPositions& positions,
                            std::array<ChartPlacement, kDivisionalChartCount>& charts) {
     // Read once: the texts are the same for all the charts.
     const BodyPositions bodies = ReadBodies(positions);
+    const SignPosition ascendant = ReadAscendant(positions);
     for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
-        Place(kDivisionalCharts[chart], bodies, positions, charts[chart]);
+        Place(kDivisionalCharts[chart], bodies, ascendant, positions, charts[chart]);
     }
 }
 

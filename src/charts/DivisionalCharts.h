@@ -6,8 +6,8 @@
 
 namespace amsaview {
 
-// Places the nine bodies, Sun .. Ketu, each with its retrograde flag, in the
-// signs the chart's rules give them.
+// Places the nine bodies, Sun .. Ketu, each with its retrograde flag, and the
+// Lagna in the signs the chart's rules give them.
 void PlaceDivisionalChart(const DivisionalChart& chart, const ChartPositions& positions,
                           ChartPlacement& placement);
 

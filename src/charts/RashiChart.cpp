@@ -1,5 +1,6 @@
 #include "charts/RashiChart.h"
 
+#include "astro/AngleText.h"
 #include "charts/SignPosition.h"
 
 namespace amsaview {
@@ -31,6 +32,8 @@ void PlaceRashiChart(const ChartPositions& positions, ChartPlacement& rashi) {
         Add(rashi, *rahu, positions, Body::Rahu);
         Add(rashi, (*rahu + 6) % kSignCount, positions, Body::Ketu);
     }
+    rashi.ascendant =
+        FindSign(SignAbbreviationIn(ShortPositionText(positions.ascendantText))).value_or(kNoSign);
 }
 
 }  // namespace amsaview

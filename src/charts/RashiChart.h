@@ -6,7 +6,8 @@
 namespace amsaview {
 
 // Places Sun..Rahu by their own signs and Ketu opposite Rahu, each with its
-// retrograde flag. A body whose text names no sign is left out, Ketu with Rahu.
+// retrograde flag, and the Lagna in its own sign. A body or Lagna whose text
+// names no sign is left out, Ketu with Rahu.
 void PlaceRashiChart(const ChartPositions& positions, ChartPlacement& rashi);
 
 }  // namespace amsaview

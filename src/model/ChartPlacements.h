@@ -51,9 +51,13 @@ class SignBox {
     std::size_t count_ = 0;
 };
 
-// One chart: the bodies in each sign, Aries .. Pisces.
+// A sign that a text failed to name: the chart leaves its body or Lagna out.
+inline constexpr std::int16_t kNoSign = -1;
+
+// One chart: the bodies in each sign, Aries .. Pisces, and the Lagna's sign.
 struct ChartPlacement {
     std::array<SignBox, kSignCount> signs;
+    std::int16_t ascendant = kNoSign;
 
     bool operator==(const ChartPlacement&) const = default;
 };
