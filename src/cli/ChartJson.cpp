@@ -12,13 +12,16 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-#include "cli/JsonNumber.h"
 #include "astro/TimeBases.h"
-#include "charts/DivisionalRules.h"
+#include "cli/ChartJsonKeys.h"
+#include "cli/JsonNumber.h"
 #include "clock/ClockTexts.h"
 #include "model/LookupLists.h"
 #include "pipeline/ChartCaptions.h"
+#include "pipeline/ChartReport.h"
+#include "vedic/Nakshatra.h"
 
 namespace amsaview {
 namespace {
@@ -143,7 +146,7 @@ class ChartWriter : public Base {
         });
     }
 
-  private:
+    // A text known to need no escape.
     void Quoted(std::string_view text) {
         InPlace(rapidjson::kStringType, text.size() + 2, [text](char* room) {
             room[0] = '"';
@@ -247,17 +250,113 @@ void CaptionArray(Writer& writer, const ChartPlacement& placement, const Escaped
     writer.EndArray();
 }
 
-// The divisional charts in the order of their titles.
-const std::array<const DivisionalChart*, kDivisionalChartCount>& ChartsByTitle() {
-    static const auto kSorted = [] {
-        std::array<const DivisionalChart*, kDivisionalChartCount> charts{};
-        std::transform(kDivisionalCharts.begin(), kDivisionalCharts.end(), charts.begin(),
-                       [](const DivisionalChart& chart) { return &chart; });
-        std::sort(charts.begin(), charts.end(),
-                  [](const auto* a, const auto* b) { return a->title < b->title; });
-        return charts;
-    }();
-    return kSorted;
+using json::LongitudeTexts;
+using json::Standing;
+
+template <typename Writer>
+constexpr bool kCompact = std::is_same_v<Writer, LineWriter>;
+
+template <typename Writer>
+void SignOrNull(Writer& writer, std::int16_t sign) {
+    if (sign == kNoSign) {
+        writer.Null();
+    } else {
+        writer.Raw(json::kQuotedSigns[static_cast<std::size_t>(sign)], rapidjson::kStringType);
+    }
+}
+
+// The fields of a standing, keys sorted; `longitude` goes between
+// degreeInSign and nakshatra.
+template <typename Writer>
+void StandingFields(Writer& writer, const Standing& at, std::string_view longitude) {
+    writer.Key("degreeInSign");
+    if (at.sign == kNoSign) {
+        writer.Null();
+    } else {
+        writer.Number(at.degreeInSign);
+    }
+    writer.Key("longitude");
+    writer.Raw(longitude, rapidjson::kNumberType);
+    writer.Key("nakshatra");
+    if (at.sign == kNoSign) {
+        writer.Null();
+    } else {
+        writer.Quoted(NakshatraNames[static_cast<std::size_t>(at.nakshatra)]);
+    }
+    writer.Key("pada");
+    if (at.sign == kNoSign) {
+        writer.Null();
+    } else {
+        writer.Int(at.pada);
+    }
+}
+
+// A value the batch writes whole, in its compact form.
+template <typename Writer, typename Compact>
+void Whole(Writer& writer, rapidjson::Type type, std::size_t most, Compact compact) {
+    writer.InPlace(type, most,
+                   [&](char* room) { return static_cast<std::size_t>(compact(room) - room); });
+}
+
+template <typename Writer>
+void Ascendant(Writer& writer, const ChartPositions& positions, const json::NumberText& longitude) {
+    const Standing at = json::StandingOf(positions.ascendant);
+    if constexpr (kCompact<Writer>) {
+        Whole(writer, rapidjson::kObjectType, json::kAscendantRoom,
+              [&](char* room) { return json::CompactAscendant(room, at, longitude); });
+    } else {
+        writer.StartObject();
+        StandingFields(writer, at, longitude.view());
+        writer.Key("sign");
+        SignOrNull(writer, at.sign);
+        writer.EndObject();
+    }
+}
+
+template <typename Writer>
+void Bodies(Writer& writer, const ChartPositions& positions, const LongitudeTexts& longitudes) {
+    if constexpr (kCompact<Writer>) {
+        Whole(writer, rapidjson::kArrayType, json::kBodiesRoom,
+              [&](char* room) { return json::CompactBodies(room, positions, longitudes); });
+    } else {
+        writer.StartArray();
+        for (std::size_t slot = 0; slot < kBodyCount; ++slot) {
+            const Standing at = json::StandingOf(positions.siderealLongitude[slot]);
+            writer.StartObject();
+            writer.Key("body");
+            writer.Quoted(kPlanetNames[slot]);
+            StandingFields(writer, at, longitudes[slot].view());
+            writer.Key("retrograde");
+            writer.Bool(IsMarkedRetrograde(positions, static_cast<Body>(slot)));
+            writer.Key("sign");
+            SignOrNull(writer, at.sign);
+            writer.EndObject();
+        }
+        writer.EndArray();
+    }
+}
+
+template <typename Writer>
+void Vargas(Writer& writer, const ReportCharts& charts) {
+    if constexpr (kCompact<Writer>) {
+        Whole(writer, rapidjson::kObjectType, json::kVargasRoom,
+              [&](char* room) { return json::CompactVargas(room, charts); });
+    } else {
+        writer.StartObject();
+        for (const std::size_t index : json::ChartsById()) {
+            const ReportChart& chart = charts[index];
+            writer.KeyText(chart.kind->id);
+            writer.StartObject();
+            writer.Key("Asc");
+            SignOrNull(writer, chart.ascendantSign);
+            for (const Body body : json::kBodiesByName) {
+                writer.KeyText(kPlanetNames[SlotOf(body)]);
+                SignOrNull(writer, chart.bodySign[SlotOf(body)]);
+            }
+            writer.EndObject();
+        }
+        writer.EndObject();
+    }
 }
 
 // The source and, for Swiss Ephemeris, its options, by their command-line keys.
@@ -306,17 +405,18 @@ std::string_view IsoMoment(const UtMoment& ut, std::array<char, 64>& text) {
 }
 
 template <typename Writer>
-void Values(Writer& writer, const ChartResult& result) {
+void Values(Writer& writer, const ChartResult& result, std::string_view ascendant,
+            const LongitudeTexts& longitudes) {
     const ChartPositions& positions = result.positions;
     writer.StartObject();
     writer.Key("ascendant");
-    writer.Number(positions.ascendant);
+    writer.Raw(ascendant, rapidjson::kNumberType);
     writer.Key("ayanamsa");
     writer.Number(positions.ayanamsa);
     writer.Key("longitudes");
     writer.StartArray();
-    for (const double longitude : positions.siderealLongitude) {
-        writer.Number(longitude);
+    for (const json::NumberText& longitude : longitudes) {
+        writer.Raw(longitude.view(), rapidjson::kNumberType);
     }
     writer.EndArray();
     writer.Key("method");
@@ -342,13 +442,24 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
     };
     static const EscapedPieces kEnglish = EscapeEachBody(kPlanetNames);
     static const EscapedPieces kSanskrit = EscapeEachBody(kVedicPlanetNames);
+    const ReportCharts charts = ReportChartsOf(result);
+    // Written twice each, under values and beside their signs: made once.
+    const json::NumberText ascendant(result.positions.ascendant);
+    const LongitudeTexts longitudes = json::LongitudeTextsOf(result.positions);
     writer.StartObject();
+    writer.Key("ascendant");
+    Ascendant(writer, result.positions, ascendant);
+    writer.Key("bodies");
+    Bodies(writer, result.positions, longitudes);
     writer.Key("divisionalCharts");
     writer.StartObject();
-    for (const DivisionalChart* chart : ChartsByTitle()) {
-        writer.KeyText(chart->title);
-        const auto index = static_cast<std::size_t>(chart - kDivisionalCharts.data());
-        CaptionArray(writer, result.placements.divisional[index], kEnglish);
+    for (const std::size_t index : json::ChartsByTitle()) {
+        const ReportChart& chart = charts[index];
+        if (chart.kind->rule != nullptr) {
+            writer.KeyText(chart.kind->title);
+            CaptionArray(writer, *chart.placement,
+                         chart.kind->names == &kPlanetNames ? kEnglish : kSanskrit);
+        }
     }
     writer.EndObject();
     text("lblAyanamsha", t.lblAyanamsha);
@@ -373,7 +484,7 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
     writer.Key("planet");
     TextArray(writer, t.planet);
     writer.Key("rashiChart");
-    CaptionArray(writer, result.placements.rashi, kSanskrit);
+    CaptionArray(writer, *charts[0].placement, kSanskrit);
     writer.Key("retrograde");  // Mercury, Venus, Mars, Jupiter, Saturn
     writer.StartArray();
     for (const bool retrograde : result.positions.retrograde) {
@@ -381,7 +492,9 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
     }
     writer.EndArray();
     writer.Key("values");
-    Values(writer, result);
+    Values(writer, result, ascendant.view(), longitudes);
+    writer.Key("vargas");
+    Vargas(writer, charts);
     writer.EndObject();
 }
 

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "charts/DivisionalRules.h"
 #include "cli/ChartJson.h"
 #include "cli/JsonNumber.h"
-#include "charts/DivisionalRules.h"
 #include "pipeline/ChartCaptions.h"
 #include "pipeline/ComputeChart.h"
+#include "qtcommon/QtText.h"
+#include "support/FormExamples.h"
 
 namespace amsaview {
 namespace {
@@ -180,6 +182,97 @@ TEST(ChartJson, CaptionsReadBackAsTheWindowShowsThem) {
                 << "birth " << i << ", " << title.toStdString();
         }
     }
+}
+
+// The sign of each body in `vargas` is the box whose caption names it, and
+// the Lagna's is where the chart's rule puts it.
+TEST(ChartJson, VargasAreTheBoxesOfEveryChart) {
+    std::mt19937 random(31);
+    ChartResult result;
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_FALSE(ComputeChart(RandomBirth(random), result)) << "birth " << i;
+        const QJsonObject vargas = ParsedLine(result)["vargas"].toObject();
+        ASSERT_EQ(vargas.size(), 1 + kDivisionalCharts.size()) << "birth " << i;
+        std::vector<std::pair<QString, ChartCaptions>> charts = {
+            {"D1", RashiCaptions(result.placements)}};
+        const char* const kIds[] = {"D2", "D3", "D4", "D7", "D9", "D10", "D12"};
+        for (std::size_t index = 0; index < kDivisionalCharts.size(); ++index) {
+            charts.emplace_back(kIds[index], DivisionalCaptions(result.placements, index));
+        }
+        for (const auto& [id, captions] : charts) {
+            const QJsonObject signs = vargas[id].toObject();
+            ASSERT_EQ(signs.size(), 1 + kBodyCount) << "birth " << i << ", " << id.toStdString();
+            for (std::size_t slot = 0; slot < kBodyCount; ++slot) {
+                const auto names = id == "D1" ? kVedicPlanetNames : kPlanetNames;
+                const QString sign = signs[ToQString(kPlanetNames[slot])].toString();
+                const auto box = FindSign(sign.toStdString());
+                ASSERT_TRUE(box.has_value()) << id.toStdString() << " " << kPlanetNames[slot];
+                EXPECT_NE(
+                    captions[static_cast<std::size_t>(*box)].find("\n" + std::string(names[slot])),
+                    std::string::npos)
+                    << "birth " << i << ", " << id.toStdString() << ", " << kPlanetNames[slot];
+            }
+        }
+        // The Rashi Lagna is the sign of the Lagna's own text.
+        EXPECT_EQ(vargas["D1"].toObject()["Asc"].toString().toStdString(),
+                  result.texts.lblLagnaPosition.substr(3, 3))
+            << "birth " << i;
+    }
+}
+
+// Delhi, 15 March 1947, 00:30 IST (the golden birth). Worked from the
+// longitudes: a sign is 30°, a nakshatra 13° 20' and a pada 3° 20'.
+// Sun 330.250°: Pisces 0.250°; nakshatra 24 (320°..333.33°), Purbha Phadra,
+// 10.25° in: pada 4. Moon 240.484°: Sagittarius, Mula (240°..253.33°), pada 1.
+// Lagna 229.209°: Scorpio 19.209°, Jyeshtha (226.67°..240°), 2.54° in: pada 1.
+TEST(ChartJson, BodiesAndAscendantOfTheDelhiBirth) {
+    ChartResult result;
+    ASSERT_FALSE(ComputeChart(testing::DelhiForm(1947, 3, 15, 0, 30), result));
+    const QJsonObject chart = ParsedLine(result);
+    const QJsonArray bodies = chart["bodies"].toArray();
+    ASSERT_EQ(bodies.size(), kBodyCount);
+    const QJsonObject sun = bodies[0].toObject();
+    EXPECT_EQ(sun["body"].toString(), "Sun");
+    EXPECT_EQ(sun["sign"].toString(), "Pis");
+    EXPECT_NEAR(sun["degreeInSign"].toDouble(), 0.2500119739008, 1e-9);
+    EXPECT_EQ(sun["nakshatra"].toString(), "Purbha Phadra");
+    EXPECT_EQ(sun["pada"].toInt(), 4);
+    const QJsonObject moon = bodies[1].toObject();
+    EXPECT_EQ(moon["sign"].toString(), "Sag");
+    EXPECT_EQ(moon["nakshatra"].toString(), "Mula");
+    EXPECT_EQ(moon["pada"].toInt(), 1);
+    const QJsonObject ascendant = chart["ascendant"].toObject();
+    EXPECT_EQ(ascendant["sign"].toString(), "Sco");
+    EXPECT_NEAR(ascendant["degreeInSign"].toDouble(), 19.2091744668348, 1e-9);
+    EXPECT_EQ(ascendant["nakshatra"].toString(), "Jyeshtha");
+    EXPECT_EQ(ascendant["pada"].toInt(), 1);
+    // The same numbers as under values, digit for digit.
+    EXPECT_EQ(ascendant["longitude"], chart["values"].toObject()["ascendant"]);
+    const char* const kNames[] = {"Sun",     "Moon",   "Mercury", "Venus", "Mars",
+                                  "Jupiter", "Saturn", "Rahu",    "Ketu"};
+    for (std::size_t slot = 0; slot < kBodyCount; ++slot) {
+        const QJsonObject body = bodies[static_cast<qsizetype>(slot)].toObject();
+        EXPECT_EQ(body["body"].toString(), kNames[slot]);
+        EXPECT_EQ(body["longitude"],
+                  chart["values"].toObject()["longitudes"].toArray()[static_cast<qsizetype>(slot)])
+            << kNames[slot];
+        // Mercury, Jupiter and Saturn were turned back; the lights and nodes never are.
+        EXPECT_EQ(body["retrograde"].toBool(), slot == 2 || slot == 5 || slot == 6) << kNames[slot];
+    }
+}
+
+TEST(ChartJson, ALongitudeOffTheCircleStandsNowhere) {
+    ChartResult result;
+    result.positions.ascendant = std::nan("");
+    result.positions.siderealLongitude[3] = 360.0;
+    const QJsonObject chart = ParsedLine(result);
+    for (const QJsonObject& standing :
+         {chart["ascendant"].toObject(), chart["bodies"].toArray()[3].toObject()}) {
+        for (const char* key : {"sign", "degreeInSign", "nakshatra", "pada"}) {
+            EXPECT_TRUE(standing[key].isNull()) << key;
+        }
+    }
+    EXPECT_EQ(chart["bodies"].toArray()[3].toObject()["longitude"].toDouble(), 360.0);
 }
 
 TEST(ChartJson, AllNineBodiesTurnedBackInOneSign) {

@@ -6,6 +6,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "astro/Planets.h"
 #include "register/BirthFile.h"
@@ -53,9 +57,39 @@ TEST(ChartTool, PrintsTheWholeChartAsJson) {
     EXPECT_NEAR(values["longitudes"].toArray()[0].toDouble(), 256.5256, 1e-4);
 }
 
+// The indented document without the top-level members named: what an older
+// build wrote, which knew none of them.
+std::string WithoutMembers(const std::string& document, const std::set<std::string>& names) {
+    std::vector<std::string> kept;
+    std::istringstream lines(document);
+    std::string line;
+    bool skipping = false;
+    while (std::getline(lines, line)) {
+        if (line.starts_with("    \"")) {
+            const std::string name = line.substr(5, line.find('"', 5) - 5);
+            skipping = names.contains(name);
+            if (!skipping) {
+                kept.push_back(line);
+            }
+        } else if (!skipping && line != "{" && line != "}") {
+            kept.back() += "\n" + line;
+        }
+    }
+    std::string rebuilt = "{\n";
+    for (std::size_t member = 0; member < kept.size(); ++member) {
+        std::string text = kept[member];
+        if (text.ends_with(',')) {
+            text.pop_back();
+        }
+        rebuilt += text + (member + 1 < kept.size() ? ",\n" : "\n");
+    }
+    return rebuilt + "}\n";
+}
+
 // The whole document, byte for byte, of a birth whose universal time falls
 // on the day before, with three planets retrograde. Written by the build of
-// commit da9ba63, before the placements became data.
+// commit da9ba63, before the placements became data; the keys added since
+// are left out, every older key must be as it wrote it.
 TEST(ChartTool, GoldenDocument) {
     const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "1947-03-15", "--time", "00:30",
                                  "--lon", "77E12", "--lat", "28N36", "--zone", "34", "--city",
@@ -63,7 +97,10 @@ TEST(ChartTool, GoldenDocument) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QFile golden(QStringLiteral(AMSAVIEW_GOLDEN_DIR "/1947-03-15-delhi.json"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly)) << golden.fileName().toStdString();
-    EXPECT_EQ(run.out.toStdString(), golden.readAll().toStdString());
+    const std::string older =
+        WithoutMembers(run.out.toStdString(), {"ascendant", "bodies", "vargas"});
+    EXPECT_EQ(older, golden.readAll().toStdString());
+    EXPECT_NE(older, run.out.toStdString());
 }
 
 TEST(ChartTool, UniversalTimeCarriesTheDate) {

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Runs amsaview-chart for single births and a batch and checks every chart
+object it prints against the published schema."""
+import copy
+import json
+import subprocess
+import sys
+
+import jsonschema
+
+tool, schema_path, births_csv = sys.argv[1:4]
+with open(schema_path, encoding="utf-8") as f:
+    schema = json.load(f)
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+failures = []
+
+
+def check(name, chart):
+    for error in validator.iter_errors(chart):
+        failures.append(f"{name}: {error.json_path}: {error.message}")
+
+
+def run(*args):
+    return subprocess.run([tool, *args], check=True, capture_output=True, text=True).stdout
+
+
+singles = {
+    "Delhi 1947": ["--name", "RAM KUMAR", "--date", "1947-03-15", "--time", "0:30", "--lon",
+                   "77E12", "--lat", "28N36", "--zone", "34", "--city", "New Delhi"],
+    "south and west, odd place names": ["--name", "ANNA", "--date", "1901-01-01", "--time", "0:00",
+                                        "--lon", "179W59", "--lat", "89S59", "--zone", "0", "--dst",
+                                        "--city", "Bell\x07\ttab", "--country", "Z\u00fcrich"],
+}
+for name, args in singles.items():
+    chart = json.loads(run(*args))
+    check(name, chart)
+    if "line" in chart:
+        failures.append(f"{name}: a single chart has no line")
+
+lines = run("--batch", births_csv).splitlines()
+if not lines:
+    failures.append("the batch printed nothing")
+for number, text in enumerate(lines, 1):
+    chart = json.loads(text)
+    if "error" in chart:
+        failures.append(f"batch line {number}: {chart['error']}")
+        continue
+    check(f"batch line {number}", chart)
+    if not isinstance(chart.get("line"), int):
+        failures.append(f"batch line {number}: no line number")
+
+# The schema must catch what a writer could get wrong, not pass anything.
+sample = json.loads(run(*singles["Delhi 1947"]))
+broken = {
+    "a key missing": lambda c: c.pop("vargas"),
+    "a key unknown": lambda c: c.update(extra=1),
+    "a body out of order": lambda c: c["bodies"].reverse(),
+    "the Sun retrograde": lambda c: c["bodies"][0].update(retrograde=True),
+    "a sign misspelt": lambda c: c["vargas"]["D9"].update(Asc="Aries"),
+    "a chart missing": lambda c: c["vargas"].pop("D12"),
+    "a pada of five": lambda c: c["ascendant"].update(pada=5),
+}
+for name, breaking in broken.items():
+    chart = copy.deepcopy(sample)
+    breaking(chart)
+    if validator.is_valid(chart):
+        failures.append(f"the schema lets through {name}")
+
+for failure in failures:
+    print(failure)
+print(f"{len(singles)} single charts, {len(lines)} batch lines, {len(failures)} failures")
+sys.exit(1 if failures else 0)
