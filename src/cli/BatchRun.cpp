@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -21,13 +22,13 @@ struct Slice {
 };
 
 void ChartSlice(const std::vector<BatchRow>& rows, const PositionSource& source, std::size_t begin,
-                std::size_t end, Slice& slice) {
+                std::size_t end, bool windows, Slice& slice) {
     ChartResult scratch;
     slice.out.clear();
     slice.charted = 0;
     slice.failed = 0;
     for (std::size_t i = begin; i < end; ++i) {
-        ++(ChartRow(rows[i], source, scratch, slice.out) ? slice.charted : slice.failed);
+        ++(ChartRow(rows[i], source, scratch, slice.out, windows) ? slice.charted : slice.failed);
     }
 }
 
@@ -42,7 +43,7 @@ std::size_t ReadChunk(BirthReader& reader, std::vector<BatchRow>& rows) {
 }  // namespace
 
 bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
-              std::string& out) {
+              std::string& out, bool windows) {
     if (!row.error.empty()) {
         AppendErrorJsonLine(row.error, row.line, out);
         return false;
@@ -56,12 +57,19 @@ bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& sc
         AppendErrorJsonLine(failure->message, row.line, out);
         return false;
     }
-    AppendChartJsonLine(scratch, row.line, out);
+    BirthTimes times;
+    try {
+        times = ComputeBirthTimes(scratch, source, windows);
+    } catch (const std::runtime_error& error) {
+        AppendErrorJsonLine(error.what(), row.line, out);
+        return false;
+    }
+    AppendChartJsonLine(scratch, row.line, out, &times);
     return true;
 }
 
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
-                      unsigned jobs, const BatchProgress& progress) {
+                      unsigned jobs, const BatchProgress& progress, bool windows) {
     BatchOutcome outcome;
     const std::size_t chunkSize = kRowsPerJob * jobs;
     std::vector<BatchRow> current(chunkSize);
@@ -73,7 +81,7 @@ BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FI
         const std::size_t share = (count + jobs - 1) / jobs;
         std::size_t nextCount = 0;
         if (jobs == 1) {
-            ChartSlice(current, source, 0, count, slices[0]);
+            ChartSlice(current, source, 0, count, windows, slices[0]);
             nextCount = ReadChunk(reader, next);
         } else {
             std::vector<std::jthread> workers;
@@ -81,7 +89,7 @@ BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FI
                 const std::size_t begin = std::min(count, job * share);
                 const std::size_t end = std::min(count, begin + share);
                 workers.emplace_back(ChartSlice, std::cref(current), std::cref(source), begin, end,
-                                     std::ref(slices[job]));
+                                     windows, std::ref(slices[job]));
             }
             nextCount = ReadChunk(reader, next);
         }

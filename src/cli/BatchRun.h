@@ -23,13 +23,14 @@ using BatchProgress = std::function<void(long rows, long long bytesRead)>;
 
 // One output line for one row: the chart plus its line number, or the error.
 // Returns whether the row charted.
+// With `windows`, the line carries the time windows besides the panchanga.
 bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
-              std::string& out);
+              std::string& out, bool windows = false);
 
 // Charts every row the reader gives from `source` and writes one line each to
 // `output`, in input order. Rows are read in chunks of a few thousand: `jobs` threads chart
 // one chunk while the next is read, so memory stays flat.
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
-                      unsigned jobs, const BatchProgress& progress);
+                      unsigned jobs, const BatchProgress& progress, bool windows = false);
 
 }  // namespace amsaview

@@ -15,6 +15,7 @@
 #include <type_traits>
 
 #include "astro/TimeBases.h"
+#include "cli/BirthTimesJson.h"
 #include "cli/ChartJsonKeys.h"
 #include "cli/JsonNumber.h"
 #include "clock/ClockTexts.h"
@@ -434,7 +435,8 @@ void Values(Writer& writer, const ChartResult& result, std::string_view ascendan
 }
 
 template <typename Writer>
-void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) {
+void Chart(Writer& writer, const ChartResult& result, std::optional<long> line,
+           const BirthTimes* times) {
     const ResultTexts& t = result.texts;
     const auto text = [&writer](PlainKey key, const std::string& value) {
         writer.Key(key);
@@ -481,6 +483,10 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
         writer.Key("line");
         writer.Int64(*line);
     }
+    if (times != nullptr) {
+        writer.Key("panchanga");
+        json::PanchangaObject(writer, times->panchanga);
+    }
     writer.Key("planet");
     TextArray(writer, t.planet);
     writer.Key("rashiChart");
@@ -491,6 +497,10 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
         writer.Bool(retrograde);
     }
     writer.EndArray();
+    if (times != nullptr && times->windows) {
+        writer.Key("timeWindows");
+        json::TimeWindowsObject(writer, result.birth, *times->windows);
+    }
     writer.Key("values");
     Values(writer, result, ascendant.view(), longitudes);
     writer.Key("vargas");
@@ -500,15 +510,16 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line) 
 
 }  // namespace
 
-void AppendChartJson(const ChartResult& result, std::string& out) {
+void AppendChartJson(const ChartResult& result, std::string& out, const BirthTimes* times) {
     auto& reused = FreshWriter<IndentedWriter>();
-    Chart(reused.writer, result, std::nullopt);
+    Chart(reused.writer, result, std::nullopt, times);
     reused.AppendTo(out);
 }
 
-void AppendChartJsonLine(const ChartResult& result, long line, std::string& out) {
+void AppendChartJsonLine(const ChartResult& result, long line, std::string& out,
+                         const BirthTimes* times) {
     auto& reused = FreshWriter<LineWriter>();
-    Chart(reused.writer, result, line);
+    Chart(reused.writer, result, line, times);
     reused.AppendTo(out);
 }
 

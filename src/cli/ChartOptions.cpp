@@ -46,6 +46,9 @@ constexpr Option kBatchOptions[] = {
     {"format", "csv or jsonl; by default .jsonl and .ndjson files are JSON Lines, others CSV.",
      "FORMAT"},
     {"jobs", "Charts computed at once; by default one per processor core.", "N"},
+    {"windows",
+     "Add timeWindows to each line: how long each chart's Lagna and the Moon's pada hold.",
+     nullptr},
 };
 
 constexpr Option kBirthFileOptions[] = {
@@ -114,6 +117,7 @@ ChartRequest Batch(const QCommandLineParser& parser) {
         }
         settings.jobs = count;
     }
+    settings.windows = parser.isSet(QStringLiteral("windows"));
     return settings;
 }
 
@@ -281,7 +285,7 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
     if (parser.isSet(QStringLiteral("batch"))) {
         return Batch(parser);
     }
-    for (const char* batchOnly : {"format", "jobs"}) {
+    for (const char* batchOnly : {"format", "jobs", "windows"}) {
         if (parser.isSet(QLatin1String(batchOnly))) {
             return QStringLiteral("--%1 needs --batch").arg(QLatin1String(batchOnly));
         }

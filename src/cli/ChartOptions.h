@@ -19,6 +19,7 @@ struct BatchSettings {
     std::string path;  // as the file system names it
     BatchFormat format = BatchFormat::Csv;
     unsigned jobs = 1;
+    bool windows = false;  // the time windows cost about a hundred charts each
 };
 
 // The places of the atlas that match a typed text, to be listed.

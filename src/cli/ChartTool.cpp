@@ -148,8 +148,15 @@ int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings
             return status;
         }
     }
+    amsaview::BirthTimes times;
+    try {
+        const auto source = amsaview::MakePositionSource(method);
+        times = amsaview::ComputeBirthTimes(result, *source, true);
+    } catch (const std::runtime_error& error) {
+        return Fail(QString::fromStdString(error.what()));
+    }
     std::string json;
-    amsaview::AppendChartJson(result, json);
+    amsaview::AppendChartJson(result, json, &times);
     return WriteOut(json);
 }
 
@@ -235,7 +242,8 @@ int ChartMany(const amsaview::BatchSettings& settings, const amsaview::Ephemeris
     if (reader->inputError().empty()) {
         outcome = amsaview::RunBatch(
             *reader, *source, stdout, settings.jobs,
-            [&progress](long rows, long long bytesRead) { progress.Update(rows, bytesRead); });
+            [&progress](long rows, long long bytesRead) { progress.Update(rows, bytesRead); },
+            settings.windows);
     } else {
         outcome.inputError = reader->inputError();
     }

@@ -39,6 +39,12 @@ for name, args in singles.items():
         failures.append(f"{name}: a single chart has no line")
 
 lines = run("--batch", births_csv).splitlines()
+windowed = run("--batch", births_csv, "--windows").splitlines()
+if any("timeWindows" in json.loads(text) for text in lines):
+    failures.append("the batch wrote time windows without --windows")
+if not all("timeWindows" in json.loads(text) for text in windowed):
+    failures.append("the batch left out time windows with --windows")
+lines += windowed
 if not lines:
     failures.append("the batch printed nothing")
 for number, text in enumerate(lines, 1):
@@ -60,6 +66,11 @@ broken = {
     "a sign misspelt": lambda c: c["vargas"]["D9"].update(Asc="Aries"),
     "a chart missing": lambda c: c["vargas"].pop("D12"),
     "a pada of five": lambda c: c["ascendant"].update(pada=5),
+    "a karana past 60": lambda c: c["panchanga"]["karana"].update(number=61),
+    "a vara misspelt": lambda c: c["panchanga"]["vara"].update(name="Fri"),
+    "a moment without its zone": lambda c: c["panchanga"].update(sunrise="1947-03-15T01:02:17"),
+    "a window without its end": lambda c: c["timeWindows"]["D9"].pop("to"),
+    "a window of an unknown kind": lambda c: c["timeWindows"].update(sun={}),
 }
 for name, breaking in broken.items():
     chart = copy.deepcopy(sample)
