@@ -11,8 +11,9 @@ namespace amsaview {
 
 // Births exchanged between people and programs: a versioned JSON file,
 // described in docs/birth-files.md. Ids and times stay in the register.
+// Version 2 is written; version 1 is still read.
 inline constexpr char kBirthFileFormat[] = "amsaview-births";
-inline constexpr int kBirthFileVersion = 1;
+inline constexpr int kBirthFileVersion = 2;
 inline constexpr char kBirthFileSuffix[] = ".amsaview.json";
 
 QByteArray BirthsToJson(const std::vector<SavedBirth>& births);

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "register/BirthFileText.h"
 #include "register/ExactClockFields.h"
 #include "register/SearchKey.h"
 
@@ -12,18 +13,10 @@ namespace {
 // Columns written by BindBirth, in the order of the table.
 constexpr const char* kBoundColumns[] = {
     "name",
-    "month_row",
-    "day_row",
-    "year_row",
-    "hour_row",
-    "minute_row",
-    "second_row",
-    "lon_degrees",
-    "lon_minutes",
-    "east",
-    "lat_degrees",
-    "lat_minutes",
-    "south",
+    "birth_date",
+    "birth_time",
+    "lon",
+    "lat",
     "city",
     "state",
     "country",
@@ -75,9 +68,7 @@ QString BirthColumns() {
 }
 
 QString SummaryColumns() {
-    return QStringLiteral(
-        "id, name, year_row, month_row, day_row, hour_row, minute_row, second_row, "
-        "city, state, country");
+    return QStringLiteral("id, name, birth_date, birth_time, city, state, country");
 }
 
 QString BirthAssignments() {
@@ -110,18 +101,10 @@ void BindBirth(QSqlQuery& query, const SavedBirth& birth, const QString& modifie
         query.bindValue(QStringLiteral(":%1").arg(QLatin1String(column)), value);
     };
     bind("name", Text(form.name));
-    bind("month_row", form.monthRow);
-    bind("day_row", form.dayRow);
-    bind("year_row", form.yearRow);
-    bind("hour_row", form.hourRow);
-    bind("minute_row", form.minuteRow);
-    bind("second_row", form.secondRow);
-    bind("lon_degrees", Text(form.lonDegrees));
-    bind("lon_minutes", Text(form.lonMinutes));
-    bind("east", form.east);
-    bind("lat_degrees", Text(form.latDegrees));
-    bind("lat_minutes", Text(form.latMinutes));
-    bind("south", form.south);
+    bind("birth_date", Text(DateText(form)));
+    bind("birth_time", Text(TimeText(form)));
+    bind("lon", Text(LongitudeText(form)));
+    bind("lat", Text(LatitudeText(form)));
     bind("city", Text(form.city));
     bind("state", Text(form.state));
     bind("country", Text(form.country));
@@ -142,18 +125,12 @@ SavedBirth ReadBirth(const QSqlQuery& query) {
     birth.id = query.value(QStringLiteral("id")).toLongLong();
     FormInput& form = birth.form;
     form.name = ReadText(query, "name");
-    form.monthRow = ReadNumber(query, "month_row");
-    form.dayRow = ReadNumber(query, "day_row");
-    form.yearRow = ReadNumber(query, "year_row");
-    form.hourRow = ReadNumber(query, "hour_row");
-    form.minuteRow = ReadNumber(query, "minute_row");
-    form.secondRow = ReadNumber(query, "second_row");
-    form.lonDegrees = ReadText(query, "lon_degrees");
-    form.lonMinutes = ReadText(query, "lon_minutes");
-    form.east = ReadNumber(query, "east") != 0;
-    form.latDegrees = ReadText(query, "lat_degrees");
-    form.latMinutes = ReadText(query, "lat_minutes");
-    form.south = ReadNumber(query, "south") != 0;
+    // The register writes these texts itself; a row altered by another
+    // program to something else keeps the form's defaults.
+    ReadDateText(ReadText(query, "birth_date"), form);
+    ReadTimeText(ReadText(query, "birth_time"), form);
+    ReadLongitudeText(ReadText(query, "lon"), form);
+    ReadLatitudeText(ReadText(query, "lat"), form);
     form.city = ReadText(query, "city");
     form.state = ReadText(query, "state");
     form.country = ReadText(query, "country");
@@ -172,15 +149,18 @@ BirthSummary ReadSummary(const QSqlQuery& query) {
     BirthSummary summary;
     summary.id = query.value(0).toLongLong();
     summary.name = query.value(1).toString().toStdString();
-    summary.year = kFirstYear + query.value(2).toInt();
-    summary.month = query.value(3).toInt() + 1;
-    summary.day = query.value(4).toInt() + 1;
-    summary.hour = query.value(5).toInt();
-    summary.minute = query.value(6).toInt();
-    summary.second = query.value(7).toInt();
-    summary.city = query.value(8).toString().toStdString();
-    summary.state = query.value(9).toString().toStdString();
-    summary.country = query.value(10).toString().toStdString();
+    FormInput when;
+    ReadDateText(query.value(2).toString().toStdString(), when);
+    ReadTimeText(query.value(3).toString().toStdString(), when);
+    summary.year = kFirstYear + when.yearRow;
+    summary.month = when.monthRow + 1;
+    summary.day = when.dayRow + 1;
+    summary.hour = when.hourRow;
+    summary.minute = when.minuteRow;
+    summary.second = when.secondRow;
+    summary.city = query.value(4).toString().toStdString();
+    summary.state = query.value(5).toString().toStdString();
+    summary.country = query.value(6).toString().toStdString();
     return summary;
 }
 

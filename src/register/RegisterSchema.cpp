@@ -109,10 +109,59 @@ std::optional<QSqlError> AddNoteZoneAndKeys(QSqlDatabase& database) {
     return std::nullopt;
 }
 
+// Version 3: the date, time and coordinates as birth files write them
+// ("1975-03-07", "09:05:30", "77E12", "28N36") in place of the form's rows.
+// SQLite cannot change columns in place, so the table is copied.
+std::optional<QSqlError> KeepCalendarTexts(QSqlDatabase& database) {
+    const char* const kStatements[] = {
+        R"(CREATE TABLE births_by_date (
+            id INTEGER PRIMARY KEY,
+            name TEXT NOT NULL,
+            birth_date TEXT NOT NULL,
+            birth_time TEXT NOT NULL,
+            lon TEXT NOT NULL,
+            lat TEXT NOT NULL,
+            city TEXT NOT NULL,
+            state TEXT NOT NULL,
+            country TEXT NOT NULL,
+            zone_row INTEGER,
+            dst INTEGER NOT NULL,
+            zone_name TEXT,
+            utc_offset_seconds INTEGER,
+            offset_description TEXT,
+            note TEXT NOT NULL DEFAULT '',
+            last_opened INTEGER,
+            name_key TEXT NOT NULL DEFAULT '',
+            search_key TEXT NOT NULL DEFAULT '',
+            created TEXT NOT NULL,
+            modified TEXT NOT NULL
+        ))",
+        R"(INSERT INTO births_by_date
+           SELECT id, name,
+                  printf('%04d-%02d-%02d', 1901 + year_row, month_row + 1, day_row + 1),
+                  printf('%02d:%02d:%02d', hour_row, minute_row, second_row),
+                  lon_degrees || CASE WHEN east THEN 'E' ELSE 'W' END || lon_minutes,
+                  lat_degrees || CASE WHEN south THEN 'S' ELSE 'N' END || lat_minutes,
+                  city, state, country, zone_row, dst, zone_name, utc_offset_seconds,
+                  offset_description, note, last_opened, name_key, search_key, created, modified
+           FROM births)",
+        "DROP TABLE births",
+        "ALTER TABLE births_by_date RENAME TO births",
+        "CREATE INDEX births_by_name ON births (name_key, id)",
+        "CREATE INDEX births_by_last_opened ON births (last_opened) WHERE last_opened IS NOT NULL",
+    };
+    for (const char* statement : kStatements) {
+        if (auto error = Execute(database, QLatin1String(statement))) {
+            return error;
+        }
+    }
+    return std::nullopt;
+}
+
 using MigrationStep = std::optional<QSqlError> (*)(QSqlDatabase&);
 
 // Step i turns a version-i file into a version-(i+1) file.
-constexpr MigrationStep kSteps[] = {CreateBirthsTable, AddNoteZoneAndKeys};
+constexpr MigrationStep kSteps[] = {CreateBirthsTable, AddNoteZoneAndKeys, KeepCalendarTexts};
 static_assert(std::size(kSteps) == kRegisterVersion);
 
 RegisterError SchemaError(const QString& what, const QSqlError& error) {

@@ -7,7 +7,7 @@
 namespace amsaview {
 
 // The layout this program writes, kept in PRAGMA user_version.
-inline constexpr int kRegisterVersion = 2;
+inline constexpr int kRegisterVersion = 3;
 
 // The layout version of an open register file; 0 for an empty file.
 RegisterResult<int> RegisterVersion(QSqlDatabase& database);

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <map>
 
 #include "BirthSamples.h"
 #include "register/BirthFile.h"
@@ -38,23 +39,85 @@ constexpr char kHandWritten[] = R"({
   ]
 })";
 
-TEST(BirthFile, ReadsAHandWrittenFile) {
-    const auto births = BirthsFromJson(kHandWritten);
-    ASSERT_TRUE(births) << births.error().toStdString();
-    ASSERT_EQ(births.value().size(), 2u);
+// The same births in version 2, written by hand after docs/birth-files.md.
+constexpr char kHandWrittenVersion2[] = R"({
+  "format": "amsaview-births",
+  "version": 2,
+  "births": [
+    {
+      "name": "RAM KUMAR", "date": "1975-03-07", "time": "09:05:30",
+      "lon": "77E12", "lat": "28N36",
+      "city": "Pune", "state": "Maharashtra", "country": "India",
+      "zone": 34, "dst": false,
+      "tz": "Asia/Kolkata", "utcOffsetSeconds": 19800,
+      "offsetDescription": "India Standard Time", "note": "née \"Ram\""
+    },
+    {
+      "name": "SITA DEVI", "date": "1901-01-01", "time": "00:00:00",
+      "lon": "W", "lat": "S",
+      "city": "", "state": "", "country": "",
+      "zone": null, "dst": true
+    }
+  ]
+})";
 
-    SavedBirth ram = Birth("RAM KUMAR", 1975, "Pune", "India");
-    ram.form.secondRow = 30;
-    ram.form.state = "Maharashtra";
-    ram.form.exactClock = ExactClock{19800, "India Standard Time", "Asia/Kolkata"};
-    ram.note = "née \"Ram\"";
-    EXPECT_TRUE(births.value()[0] == ram);
+// Version 1 is still read, and both versions say the same births.
+TEST(BirthFile, ReadsHandWrittenFilesOfBothVersions) {
+    for (const char* json : {kHandWritten, kHandWrittenVersion2}) {
+        const auto births = BirthsFromJson(json);
+        ASSERT_TRUE(births) << births.error().toStdString();
+        ASSERT_EQ(births.value().size(), 2u);
 
-    SavedBirth sita = SmallestBirth();
-    sita.form.name = "SITA DEVI";
-    sita.form.south = true;
-    sita.form.dst = true;
-    EXPECT_TRUE(births.value()[1] == sita);
+        SavedBirth ram = Birth("RAM KUMAR", 1975, "Pune", "India");
+        ram.form.secondRow = 30;
+        ram.form.state = "Maharashtra";
+        ram.form.exactClock = ExactClock{19800, "India Standard Time", "Asia/Kolkata"};
+        ram.note = "née \"Ram\"";
+        EXPECT_TRUE(births.value()[0] == ram);
+
+        SavedBirth sita = SmallestBirth();
+        sita.form.name = "SITA DEVI";
+        sita.form.south = true;
+        sita.form.dst = true;
+        EXPECT_TRUE(births.value()[1] == sita);
+    }
+}
+
+// Each list's ends and both hemispheres of each coordinate as version 2
+// writes them: the texts a person or another program reads.
+TEST(BirthFile, WritesTheCalendarAndCoordinatesAsTexts) {
+    struct Case {
+        SavedBirth birth;
+        const char* date;
+        const char* time;
+        const char* lon;
+        const char* lat;
+    };
+    SavedBirth west = Birth("RAM KUMAR", 1975, "Pune");
+    west.form.east = false;
+    west.form.lonDegrees = "3";
+    west.form.lonMinutes = "41";
+    west.form.south = true;
+    west.form.latDegrees = "33";
+    west.form.latMinutes = "5";
+    const Case kCases[] = {
+        {Birth("RAM KUMAR", 1975, "Pune"), "1975-03-07", "09:05:00", "77E12", "28N36"},
+        {west, "1975-03-07", "09:05:00", "3W41", "33S5"},
+        {LargestBirth(), "2050-12-31", "23:59:59", "999W99", "99S99"},
+        {SmallestBirth(), "1901-01-01", "00:00:00", "W", "N"},
+    };
+    for (const Case& c : kCases) {
+        const QJsonObject written =
+            QJsonDocument::fromJson(BirthsToJson({c.birth})).object()["births"][0].toObject();
+        EXPECT_EQ(written["date"].toString(), c.date);
+        EXPECT_EQ(written["time"].toString(), c.time);
+        EXPECT_EQ(written["lon"].toString(), c.lon);
+        EXPECT_EQ(written["lat"].toString(), c.lat);
+        EXPECT_EQ(written.contains("utcOffsetSeconds"), c.birth.form.exactClock.has_value())
+            << c.date;
+    }
+    const QJsonObject file = QJsonDocument::fromJson(BirthsToJson({})).object();
+    EXPECT_EQ(file["version"].toInt(), 2);
 }
 
 TEST(BirthFile, ExportThenImportKeepsEveryField) {
@@ -141,6 +204,9 @@ TEST(BirthFile, OneBadFieldRefusesTheWholeFileNamingBirthAndField) {
         {"zoneName", 5, "\"zoneName\" must be text or null"},
         {"note", 7, "\"note\" must be text"},
         {"colour", "red", "\"colour\" is not a field of a birth"},
+        // Version 2 writes a coordinate as one text split at its letter.
+        {"lonDegrees", "7a", "\"lonDegrees\" must hold digits only"},
+        {"latMinutes", "E", "\"latMinutes\" must hold digits only"},
     };
     for (const Case& c : kCases) {
         const auto births = BirthsFromJson(WithSecondBirth(c.field, c.value));
@@ -151,6 +217,104 @@ TEST(BirthFile, OneBadFieldRefusesTheWholeFileNamingBirthAndField) {
     // Without a usable name the birth is named by its place alone.
     EXPECT_EQ(BirthsFromJson(WithSecondBirth("name", 42)).error(),
               "Birth 2: \"name\" must be text of at most 32767 characters");
+}
+
+// The hand-written version-2 file with one field of its second birth changed.
+QByteArray WithSecondBirthVersion2(const char* field, const QJsonValue& value) {
+    QJsonObject file = QJsonDocument::fromJson(kHandWrittenVersion2).object();
+    QJsonArray births = file["births"].toArray();
+    QJsonObject second = births[1].toObject();
+    if (value.isUndefined()) {
+        second.remove(QLatin1String(field));
+    } else {
+        second[QLatin1String(field)] = value;
+    }
+    births[1] = second;
+    file["births"] = births;
+    return QJsonDocument(file).toJson();
+}
+
+TEST(BirthFile, OneBadVersion2FieldRefusesTheFileNamingBirthAndField) {
+    struct Case {
+        const char* field;
+        QJsonValue value;  // undefined: the field left out
+    };
+    const Case kCases[] = {
+        {"date", "1975-3-07"},
+        {"date", "1900-12-31"},
+        {"date", "2051-01-01"},
+        {"date", "1975-13-01"},
+        {"date", "1975-00-10"},
+        {"date", "1975-01-32"},
+        {"date", "1975-01-00"},
+        {"date", "1975/01/10"},
+        {"date", 19750110},
+        {"date", " 1975-01-10"},
+        {"date", QJsonValue::Undefined},
+        {"time", "24:00:00"},
+        {"time", "09:60:00"},
+        {"time", "09:05:60"},
+        {"time", "09:05"},
+        {"time", "9:05:00"},
+        {"time", "09:05:00Z"},
+        {"lon", "77N12"},
+        {"lon", "1234E1"},
+        {"lon", "77E123"},
+        {"lon", "7a E1"},
+        {"lon", "77"},
+        {"lon", "77E1E"},
+        {"lon", "-77E12"},
+        {"lat", "28E36"},
+        {"lat", "123N1"},
+        {"lat", ""},
+        {"lat", 28.6},
+    };
+    const std::map<std::string, std::string> kForms = {
+        {"date", "YYYY-MM-DD (1901 to 2050)"},
+        {"time", "HH:MM:SS"},
+        {"lon", "DDDEMM or DDDWMM (77E12)"},
+        {"lat", "DDNMM or DDSMM (28N36)"},
+    };
+    for (const Case& c : kCases) {
+        const auto births = BirthsFromJson(WithSecondBirthVersion2(c.field, c.value));
+        ASSERT_FALSE(births) << c.field << " " << c.value.toString().toStdString();
+        const QString expected =
+            c.value.isUndefined()
+                ? QStringLiteral("Birth 2 (SITA DEVI): \"%1\" is missing").arg(c.field)
+                : QStringLiteral("Birth 2 (SITA DEVI): \"%1\" must be text of the form %2")
+                      .arg(c.field, QString::fromStdString(kForms.at(c.field)));
+        EXPECT_EQ(births.error(), expected) << c.value.toString().toStdString();
+    }
+    const struct {
+        const char* field;
+        QJsonValue value;
+        const char* message;
+    } kOthers[] = {
+        {"zone", 71, "\"zone\" must be a whole number from 0 to 70, or null"},
+        {"zone", QJsonValue::Undefined, "\"zone\" is missing"},
+        {"dst", QJsonValue::Undefined, "\"dst\" is missing"},
+        {"tz", 5, "\"tz\" must be text or null"},
+        {"utcOffsetSeconds", -64801,
+         "\"utcOffsetSeconds\" must be a whole number from -64800 to 64800, or null"},
+        {"country", QJsonValue::Undefined, "\"country\" is missing"},
+        // A version-1 key in a version-2 file is a mistake, not a synonym.
+        {"yearRow", 74, "\"yearRow\" is not a field of a birth"},
+        {"zoneName", "Asia/Kolkata", "\"zoneName\" is not a field of a birth"},
+    };
+    for (const auto& c : kOthers) {
+        const auto births = BirthsFromJson(WithSecondBirthVersion2(c.field, c.value));
+        ASSERT_FALSE(births) << c.field;
+        EXPECT_EQ(births.error(), QStringLiteral("Birth 2 (SITA DEVI): ") + c.message)
+            << births.error().toStdString();
+    }
+    // Both ends of the calendar and empty coordinate boxes are births a form holds.
+    for (const auto& [field, value] : {std::pair{"date", "2050-12-31"},
+                                       {"date", "1901-02-31"},
+                                       {"lon", "E"},
+                                       {"lon", "180W"},
+                                       {"lat", "N05"}}) {
+        EXPECT_TRUE(BirthsFromJson(WithSecondBirthVersion2(field, value))) << field << value;
+    }
 }
 
 TEST(BirthFile, ForeignOrNewerFilesAreRefused) {
@@ -166,8 +330,10 @@ TEST(BirthFile, ForeignOrNewerFilesAreRefused) {
          "not a birth file: its \"format\" is not \"amsaview-births\""},
         {R"({"format": "amsaview-births", "births": []})",
          "not a birth file: it has no \"version\" number"},
-        {R"({"format": "amsaview-births", "version": 2, "births": []})",
-         "the birth file is of version 2; this Amsaview reads version 1"},
+        {R"({"format": "amsaview-births", "version": 3, "births": []})",
+         "the birth file is of version 3; this Amsaview reads versions 1 and 2"},
+        {R"({"format": "amsaview-births", "version": 1.5, "births": []})",
+         "the birth file is of version 1.5; this Amsaview reads versions 1 and 2"},
         {R"({"format": "amsaview-births", "version": 1})",
          "not a birth file: it has no \"births\" list"},
         {R"({"format": "amsaview-births", "version": 1, "births": [], "x": 1})",

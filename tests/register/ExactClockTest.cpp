@@ -88,9 +88,8 @@ TEST(ExactClock, TheOffsetInAFileDecidesWhetherThereIsOne) {
                                 .object()["births"]
                                 .toArray()[0]
                                 .toObject();
-        const std::pair<const char*, QJsonValue> keys[] = {{"zoneName", c.zone},
-                                                           {"utcOffsetSeconds", c.offset},
-                                                           {"offsetDescription", c.description}};
+        const std::pair<const char*, QJsonValue> keys[] = {
+            {"tz", c.zone}, {"utcOffsetSeconds", c.offset}, {"offsetDescription", c.description}};
         for (const auto& [key, value] : keys) {
             if (value.isUndefined()) {
                 birth.remove(QLatin1String(key));
