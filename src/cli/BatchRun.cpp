@@ -1,5 +1,6 @@
 #include "cli/BatchRun.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -12,8 +13,6 @@
 
 namespace amsaview {
 namespace {
-
-constexpr std::size_t kRowsPerJob = 1024;
 
 struct Slice {
     std::string out;
@@ -68,10 +67,14 @@ bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& sc
     return true;
 }
 
+std::size_t RowsPerChunk(unsigned jobs) {
+    return std::max<std::size_t>(kRowsInFlight / 2, jobs);
+}
+
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
                       unsigned jobs, const BatchProgress& progress, bool windows) {
     BatchOutcome outcome;
-    const std::size_t chunkSize = kRowsPerJob * jobs;
+    const std::size_t chunkSize = RowsPerChunk(jobs);
     std::vector<BatchRow> current(chunkSize);
     std::vector<BatchRow> next(chunkSize);
     std::vector<Slice> slices(jobs);

@@ -27,9 +27,14 @@ using BatchProgress = std::function<void(long rows, long long bytesRead)>;
 bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
               std::string& out, bool windows = false);
 
+// Rows held at once, charted and read ahead together, whatever the jobs.
+inline constexpr std::size_t kRowsInFlight = 1024;
+// A chunk's rows: half of those in flight, and one at least for each job.
+std::size_t RowsPerChunk(unsigned jobs);
+
 // Charts every row the reader gives from `source` and writes one line each to
-// `output`, in input order. Rows are read in chunks of a few thousand: `jobs` threads chart
-// one chunk while the next is read, so memory stays flat.
+// `output`, in input order: `jobs` threads chart one chunk while the next is
+// read, so memory stays flat.
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
                       unsigned jobs, const BatchProgress& progress, bool windows = false);
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <deque>
+#include <utility>
 #include <vector>
 
 #include "cli/LineSource.h"
@@ -80,6 +81,7 @@ class CsvReader final : public BirthReader {
         reader->records_.push_back({reader->recordStart_, std::move(reader->fields_)});
         reader->fields_.clear();
         reader->recordStart_ = 0;
+        reader->recordBytes_ = 0;
     }
 
     // Feeds lines until a whole record is parsed.
@@ -108,6 +110,13 @@ class CsvReader final : public BirthReader {
                 inputError_ = "line " + std::to_string(lines_.lineNumber()) +
                               " is not CSV: a quote inside a field that is not quoted, or "
                               "text after a closing quote";
+                return false;
+            }
+            // A quote left open would otherwise take in the rest of the file.
+            if (recordStart_ != 0 && (recordBytes_ += line.size()) > LineSource::kLongestLine) {
+                inputError_ = "the record that starts on line " + std::to_string(recordStart_) +
+                              " is longer than " + std::to_string(LineSource::kLongestLine) +
+                              " bytes";
                 return false;
             }
         }
@@ -149,6 +158,7 @@ class CsvReader final : public BirthReader {
     std::vector<std::string> fields_;
     std::deque<Record> records_;
     long recordStart_ = 0;
+    std::size_t recordBytes_ = 0;  // of the lines an unfinished record spans
 };
 
 // rapidjson's SAX events of one line, taken as one flat object of fields.
@@ -163,18 +173,29 @@ class RowHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, RowHan
         field_ = BirthFieldNamed(name);
         if (!field_) {
             row_.error = "unknown key \"" + std::string(name) + "\"";
+            return false;
         }
-        return field_.has_value();
+        // As a CSV header may not repeat a column: which of the two was meant?
+        if (std::exchange(seen_[static_cast<std::size_t>(*field_)], true)) {
+            row_.error = "the key \"" + std::string(name) + "\" appears twice";
+            return false;
+        }
+        return true;
     }
     bool String(const char* text, rapidjson::SizeType length, bool) {
         return Value(std::string(text, length));
     }
-    bool Int64(std::int64_t value) { return Value(std::to_string(value)); }
-    bool Uint64(std::uint64_t value) { return Value(std::to_string(value)); }
-    bool Int(int value) { return Int64(value); }
-    bool Uint(unsigned value) { return Uint64(value); }
+    // A whole number counts as the text it is written as, as in a CSV cell, so
+    // that "-0" or "007" mean the same in both.
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
+        const std::string_view number(text, length);
+        if (number.find_first_of(".eE") != std::string_view::npos) {
+            return Refuse();
+        }
+        return Value(std::string(number));
+    }
     bool Bool(bool value) { return Value(value ? "true" : "false"); }
-    bool Null() { return depth_ == 1; }  // as if the key were left out
+    bool Null() { return depth_ == 1 || Refuse(); }  // as if the key were left out
     bool Default() { return Refuse(); }
 
   private:
@@ -198,6 +219,7 @@ class RowHandler : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, RowHan
     BatchRow& row_;
     int depth_ = 0;
     std::optional<BirthField> field_;
+    std::array<bool, kBirthFieldNames.size()> seen_{};
 };
 
 class JsonLinesReader final : public BirthReader {
@@ -205,6 +227,9 @@ class JsonLinesReader final : public BirthReader {
     explicit JsonLinesReader(std::FILE* file) : lines_(file) {}
 
     bool Next(BatchRow& row) override {
+        if (!inputError_.empty()) {
+            return false;  // the rows after a line that cannot be read are not charted
+        }
         std::string_view line;
         do {
             if (!lines_.Next(line)) {
@@ -223,7 +248,8 @@ class JsonLinesReader final : public BirthReader {
         RowHandler handler(row);
         rapidjson::MemoryStream stream(line.data(), line.size());
         rapidjson::Reader reader;
-        const rapidjson::ParseResult parsed = reader.Parse(stream, handler);
+        const rapidjson::ParseResult parsed =
+            reader.Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, handler);
         if (!parsed && row.error.empty()) {
             row.error = std::string("the line is not JSON: ") +
                         rapidjson::GetParseError_En(parsed.Code()) + " (column " +

@@ -16,6 +16,26 @@ struct NoOutput {
     void Put(char) {}
 };
 
+// Where the line that begins at `start` ends: after "\n", "\r\n" or a lone
+// "\r" (old Mac files), or nothing when the block ends first. `open` says
+// the block ended on a "\r" whose "\n" may be in the next block.
+const char* LineEnd(const char* start, const char* stop, bool& open) {
+    const auto* newline =
+        static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(stop - start)));
+    const char* searchEnd = newline ? newline : stop;
+    const auto* cr = static_cast<const char*>(
+        std::memchr(start, '\r', static_cast<std::size_t>(searchEnd - start)));
+    open = false;
+    if (cr == nullptr || cr + 1 == newline) {
+        return newline ? newline + 1 : nullptr;
+    }
+    if (cr + 1 == stop) {
+        open = true;
+        return nullptr;
+    }
+    return cr + 1;
+}
+
 }  // namespace
 
 LineSource::LineSource(std::FILE* file) : file_(file), block_(kBlockSize) {}
@@ -33,22 +53,34 @@ bool LineSource::Refill() {
 }
 
 bool LineSource::Next(std::string_view& line) {
+    if (!failure_.empty()) {
+        return false;  // what follows a line too long to read would be its tail
+    }
     carried_.clear();
+    bool openCarriageReturn = false;
     while (true) {
         if (begin_ == end_ && (atEnd_ || !Refill())) {
             if (!failure_.empty() || carried_.empty()) {
                 return false;
             }
-            line = carried_;  // the last line has no "\n"
+            line = carried_;  // the last line has no line end
             ++lineNumber_;
             return true;
         }
         const char* start = block_.data() + begin_;
-        const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
-        const std::size_t length =
-            newline ? static_cast<std::size_t>(newline - start) + 1 : end_ - begin_;
+        if (openCarriageReturn) {
+            if (*start == '\n') {
+                carried_ += '\n';
+                ++begin_;
+            }
+            line = carried_;
+            ++lineNumber_;
+            return true;
+        }
+        const char* end = LineEnd(start, block_.data() + end_, openCarriageReturn);
+        const std::size_t length = end ? static_cast<std::size_t>(end - start) : end_ - begin_;
         begin_ += length;
-        if (newline && carried_.empty()) {
+        if (end && carried_.empty()) {
             line = std::string_view(start, length);
             ++lineNumber_;
             return true;
@@ -59,7 +91,7 @@ bool LineSource::Next(std::string_view& line) {
                        std::to_string(kLongestLine) + " bytes";
             return false;
         }
-        if (newline) {
+        if (end) {
             line = carried_;
             ++lineNumber_;
             return true;

@@ -8,7 +8,9 @@
 namespace amsaview {
 
 // The physical lines of a file, read in blocks so memory stays flat whatever
-// the file's size. Lines keep their "\n"; a line may not exceed kLongestLine.
+// the file's size. A line ends in "\n", "\r\n" or a lone "\r" and keeps its
+// end; a line may not exceed kLongestLine, and after one that does, nothing
+// more is read.
 class LineSource {
   public:
     static constexpr std::size_t kLongestLine = 1 << 20;
