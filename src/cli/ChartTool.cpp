@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -274,6 +275,9 @@ void OnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QString& me
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A reader that went away (`| head`) is lost output, said as such, not a
+    // silent death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     // A closed standard output would hand its number to the next file opened;
     // hold it with a read-only descriptor so that writing fails and says so.
     if (fcntl(STDOUT_FILENO, F_GETFD) == -1) {

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <csignal>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "cli/BirthReader.h"
 #include "support/RunChartTool.h"
@@ -235,6 +243,79 @@ TEST_F(BatchTool, LostOutputGivesStatusOne) {
                                      QStringLiteral("/dev/full"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("the output could not be written")) << run.err.toStdString();
+}
+
+// Rows after a line that cannot be read are not charted; those before are
+// written, and the line is named.
+TEST_F(BatchTool, JsonLinesLineNotUtf8StopsWithStatusTwoAfterTheRowsBefore) {
+    const QByteArray good =
+        R"({"name":"A","date":"2000-01-01","time":"12:00","lon":"0E00","lat":"0N00"})"
+        "\n";
+    const ToolRun run = RunChartTool({"--batch", Write("bad.jsonl", good +
+                                                                        "{\"name\":\"R\xFF"
+                                                                        "AM\"}\n" +
+                                                                        good + good)});
+    EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("line 2 is not UTF-8")) << run.err.toStdString();
+    const QList<QByteArray> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(Object(lines[0])["line"].toInt(), 1);
+}
+
+// Runs the tool with the default action for SIGPIPE and its standard output a
+// pipe whose reader is already gone, as after `| head -1`.
+ToolRun RunIntoClosedPipe(const QStringList& arguments, const QString& errFile) {
+    std::vector<std::string> words = {AMSAVIEW_CHART_TOOL};
+    for (const QString& argument : arguments) {
+        words.push_back(argument.toStdString());
+    }
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    int ends[2];
+    EXPECT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, ends[1]);
+    const QByteArray errPath = QFile::encodeName(errFile);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &pipeSignal);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t child = 0;
+    EXPECT_EQ(posix_spawn(&child, argv[0], &actions, &attributes, argv.data(), environ), 0);
+    close(ends[1]);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    int status = 0;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    QFile err(errFile);
+    EXPECT_TRUE(err.open(QIODevice::ReadOnly));
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), {}, err.readAll()};
+}
+
+TEST_F(BatchTool, AClosedPipeIsLostOutputWithStatusOne) {
+    const QString example = QStringLiteral(AMSAVIEW_DOCS) + "/births.csv";
+    const QStringList kRuns[] = {
+        {"--batch", example},
+        {"--name", "A", "--date", "2000-01-01", "--time", "12:00", "--lon", "0E00", "--lat",
+         "0N00"},
+    };
+    for (const QStringList& arguments : kRuns) {
+        const ToolRun run = RunIntoClosedPipe(arguments, directory_.filePath("err.txt"));
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("the output could not be written: Broken pipe"))
+            << run.err.toStdString();
+    }
 }
 
 // The README's example: every row as the single-birth mode prints it.
