@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -102,12 +103,23 @@ RegisterStatus WriteBirthFile(const QString& path, const std::vector<SavedBirth>
 }
 
 RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    // A device or a pipe could be endless, and a FIFO would block the open.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        return RegisterError{QStringLiteral("%1 is not a regular file").arg(shown)};
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return RegisterError{QStringLiteral("%1 cannot be read: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())};
+        return RegisterError{
+            QStringLiteral("%1 cannot be read: %2").arg(shown, file.errorString())};
     }
-    auto births = BirthsFromJson(file.readAll());
+    const QByteArray json = file.read(kLargestBirthFile + 1);
+    if (json.size() > kLargestBirthFile) {
+        return RegisterError{QStringLiteral("%1 is larger than %2 MB, too large for a birth file")
+                                 .arg(shown)
+                                 .arg(kLargestBirthFile >> 20)};
+    }
+    auto births = BirthsFromJson(json);
     if (!births) {
         return RegisterError{
             QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), births.error())};

@@ -24,6 +24,9 @@ RegisterResult<std::vector<SavedBirth>> BirthsFromJson(const QByteArray& json);
 
 // Replaces the file only once it is written whole.
 RegisterStatus WriteBirthFile(const QString& path, const std::vector<SavedBirth>& births);
+// Far more than any collection of births; a larger file, or one that is not
+// a regular file, is refused unread.
+inline constexpr qint64 kLargestBirthFile = qint64{64} << 20;
 RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path);
 
 }  // namespace amsaview

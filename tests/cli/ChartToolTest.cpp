@@ -256,4 +256,14 @@ TEST(ChartTool, ABirthFromAFileMatchesTheSameBirthTyped) {
     EXPECT_EQ(bad.err, "amsaview-chart: --index must be a number from 1 to 2\n");
 }
 
+// Reading on would fill the memory; the link is made here, /dev/zero only read.
+TEST(ChartTool, ABirthFileThatIsNoRegularFileIsRefusedAtOnce) {
+    QTemporaryDir folder;
+    const QString link = folder.filePath(QStringLiteral("zero.amsaview.json"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    const ToolRun run = RunTool({"--birth", link});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "amsaview-chart: " + QFile::encodeName(link) + " is not a regular file\n");
+}
+
 }  // namespace

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QFile>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -366,6 +369,32 @@ TEST(BirthFile, FileErrorsNameTheFile) {
     ASSERT_FALSE(read);
     EXPECT_TRUE(read.error().startsWith(missing + " cannot be read: "))
         << read.error().toStdString();
+}
+
+// An endless or blocking source is refused before a byte is read, and so is a
+// file larger than any collection of births. Only FIFOs and links made here.
+TEST(BirthFile, OnlyARegularFileOfBoundedSizeIsRead) {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath("fifo.amsaview.json");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString toFifo = folder.filePath("to-fifo.amsaview.json");
+    const QString toZero = folder.filePath("to-zero.amsaview.json");
+    ASSERT_TRUE(QFile::link(fifo, toFifo));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), toZero));
+    for (const QString& path : {fifo, toFifo, toZero}) {
+        const auto read = ReadBirthFile(path);
+        ASSERT_FALSE(read) << path.toStdString();
+        EXPECT_EQ(read.error(), path + " is not a regular file");
+    }
+
+    const QString huge = folder.filePath("huge.amsaview.json");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64{64} * 1024 * 1024 + 1));  // sparse: no disk used
+    file.close();
+    const auto read = ReadBirthFile(huge);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.error(), huge + " is larger than 64 MB, too large for a birth file");
 }
 
 }  // namespace
