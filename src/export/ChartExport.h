@@ -36,7 +36,8 @@ std::optional<ExportKind> ExportKindOf(const QString& path);
 ExportFailure ExportByName(const QString& path, const ChartResult& result,
                            const ChartDrawing& chartOnView, int pngWidth);
 
-// Writes the whole file or, failing, leaves whatever was there before.
+// Writes the whole file or, failing, leaves whatever was there before. Only a
+// regular file is ever replaced: a device, FIFO or socket is written to.
 ExportFailure SaveWhole(const QString& path, const QByteArray& bytes);
 
 // "NAME-YYYY-MM-DD.EXT": letters and digits of the name kept, blanks as '-'.

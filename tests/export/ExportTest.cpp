@@ -1,4 +1,9 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -125,6 +130,16 @@ class ExportTest : public QObject {
                 QVERIFY2(second.contains(QLatin1String(chart)), chart);
             }
         }
+    }
+
+    // An override typed into a place stays inside it: the state and the
+    // coordinates drawn after it read as ever.
+    void userTextCannotReorderWhatIsDrawnBesideIt() {
+        FormInput form = testing::DelhiForm(2020, 2, 18, 12, 0);
+        form.city = "X\u202eY";
+        const QString text = testing::PdfText(ChartPdf(testing::ComputedChart(form)));
+        QVERIFY2(text.contains(QStringLiteral("Delhi, India 28° 36' N, 77° 12' E")),
+                 qPrintable(text));
     }
 
     void clockLineGivesTheOffsetAndTheUniversalTime() {
@@ -329,6 +344,75 @@ class ExportTest : public QObject {
         QCOMPARE(error.count('\n'), 1);
         QVERIFY2(error.contains(path.toUtf8()), error.constData());
         QVERIFY(!QFile::exists(path));
+    }
+
+    // A FIFO, or a link to one, is written to and stays what it was; only the
+    // FIFO made here is touched, never a device.
+    void aFifoIsWrittenToNotReplaced() {
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString link = folder.filePath(QStringLiteral("link.pdf"));
+        QVERIFY(QFile::link(fifo, link));
+        const QByteArray expected =
+            testing::PdfText(ChartPdf(testing::ComputedChart(testing::GreenwichNoonJ2000())))
+                .toUtf8();
+        for (const QString& target : {fifo, link}) {
+            // Held open first, so the tool's open does not wait for a reader.
+            const int reader =
+                open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            QVERIFY(reader >= 0);
+            QProcess tool;
+            tool.start(
+                QStringLiteral(AMSAVIEW_CHART_TOOL),
+                {"--name",  "RAM KUMAR", "--date",    "2000-01-01", "--time", "12:00",  "--lon",
+                 "0E00",    "--lat",     "0N00",      "--zone",     "29",     "--city", "New Delhi",
+                 "--state", "Delhi",     "--country", "India",      "--pdf",  target});
+            QByteArray received;
+            bool finished = false;
+            while (true) {
+                char block[1 << 16];
+                const ssize_t count = read(reader, block, sizeof block);
+                if (count > 0) {
+                    received.append(block, count);
+                } else if (count == 0 && finished) {
+                    break;  // no writer is left and none will come
+                } else {
+                    finished = tool.waitForFinished(20);
+                }
+            }
+            close(reader);
+            QCOMPARE(tool.exitCode(), 0);
+            struct stat status {};
+            QCOMPARE(stat(QFile::encodeName(fifo).constData(), &status), 0);
+            QVERIFY2(S_ISFIFO(status.st_mode), qPrintable(target));
+            QVERIFY2(QFileInfo(link).isSymLink(), qPrintable(target));
+            QCOMPARE(testing::PdfText(received).toUtf8(), expected);
+        }
+    }
+
+    // The size limit makes a write fail part way, as a full disk does: the
+    // tail still in Qt's buffer (a small PNG) as much as a large PDF.
+    void aWriteFailingPartWayNamesItsCause() {
+        QTemporaryDir folder;
+        const QStringList birth = {"--name", "X",    "--date", "2000-01-01", "--time", "12:00",
+                                   "--lon",  "0E00", "--lat",  "0N00",       "--zone", "29"};
+        const QStringList exports[] = {
+            {"--png", folder.filePath("small.png"), "--png-width", "100"},
+            {"--pdf", folder.filePath("large.pdf")}};
+        for (const QStringList& target : exports) {
+            QProcess tool;
+            tool.start(QStringLiteral("sh"),
+                       QStringList{"-c", "trap '' XFSZ; ulimit -f 2; exec \"$0\" \"$@\"",
+                                   QStringLiteral(AMSAVIEW_CHART_TOOL)} +
+                           birth + target);
+            QVERIFY(tool.waitForFinished(60000));
+            const QString error = QString::fromUtf8(tool.readAllStandardError());
+            QCOMPARE(tool.exitCode(), 1);
+            QVERIFY2(error.contains(QStringLiteral("File too large")), qPrintable(error));
+            QVERIFY(!QFile::exists(target[1]));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
     }
 };
 
