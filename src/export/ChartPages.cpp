@@ -118,7 +118,7 @@ QString Place(const BirthData& birth) {
     QStringList parts;
     for (const std::string* part : {&birth.city, &birth.state, &birth.country}) {
         if (!part->empty()) {
-            parts << ToQString(*part);
+            parts << Isolated(ToQString(*part));
         }
     }
     return parts.join(QStringLiteral(", "));
@@ -226,8 +226,8 @@ void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& res
 void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& result,
                     const ChartSet& charts, PrintedCharts& drawn) {
     PagePen pen(painter, page);
-    pen.line(QStringLiteral("Divisional charts of %1").arg(ToQString(result.birth.name)), 14, true,
-             QColor(120, 40, 40));
+    pen.line(QStringLiteral("Divisional charts of %1").arg(Isolated(ToQString(result.birth.name))),
+             14, true, QColor(120, 40, 40));
     pen.moveDown(10);
 
     const double gap = pen.units(kChartGapPoints);

@@ -1,4 +1,5 @@
 #include "ui/register/BirthListModel.h"
+#include "qtcommon/QtText.h"
 
 #include <QStringList>
 
@@ -23,7 +24,7 @@ QString BirthPlaceText(const BirthSummary& birth) {
     for (const std::string* part : {&birth.city, &birth.state, &birth.country}) {
         const QString text = QString::fromStdString(*part).trimmed();
         if (!text.isEmpty()) {
-            parts << text;
+            parts << Isolated(text);
         }
     }
     return parts.join(QStringLiteral(", "));

@@ -7,16 +7,17 @@
 
 #include "pipeline/ComputeChart.h"
 #include "pipeline/ValidateBirthData.h"
+#include "qtcommon/QtText.h"
 #include "register/BirthFile.h"
 #include "ui/common/ApplicationTitle.h"
-#include "ui/shell/MDI.h"
 #include "ui/common/MessageBoxes.h"
-#include "ui/settings/MethodSettings.h"
 #include "ui/common/WebPages.h"
-#include "ui/settings/dlgMethod.h"
-#include "ui/shell/frmAbout.h"
 #include "ui/register/OpenBirthDialog.h"
 #include "ui/result/frmDisplay.h"
+#include "ui/settings/MethodSettings.h"
+#include "ui/settings/dlgMethod.h"
+#include "ui/shell/MDI.h"
+#include "ui/shell/frmAbout.h"
 
 namespace amsaview {
 namespace {
@@ -36,7 +37,7 @@ void AddBirthCommands(QMainWindow& window, BirthMenu& commands) {
 }
 
 QString Quoted(const std::string& name) {
-    return QStringLiteral("\u201c%1\u201d").arg(QString::fromStdString(name));
+    return QStringLiteral("\u201c%1\u201d").arg(Isolated(QString::fromStdString(name)));
 }
 
 }  // namespace
@@ -209,7 +210,7 @@ bool AppController::settleUnsaved() {
 void AppController::refreshBirthState() {
     const auto& current = births_.current();
     const QString title = current ? QStringLiteral("%1[*] - %2")
-                                        .arg(QString::fromStdString(current->form.name),
+                                        .arg(Isolated(QString::fromStdString(current->form.name)),
                                              QLatin1String(kApplicationTitle))
                                   : QStringLiteral("%1[*]").arg(QLatin1String(kApplicationTitle));
     const bool modified = births_.usable() && births_.differs(inputOnView(), blankForm_);

@@ -25,9 +25,9 @@
 #include "support/PickAtlasPlace.h"
 #include "support/RecordingSeams.h"
 #include "ui/form/frmMain.h"
-#include "ui/shell/AppController.h"
 #include "ui/register/BirthListModel.h"
 #include "ui/register/OpenBirthDialog.h"
+#include "ui/shell/AppController.h"
 
 namespace amsaview {
 namespace {
@@ -216,17 +216,22 @@ void SavedBirthsTest::listTexts() {
          {1, "A", 1901, 1, 1, 0, 0, 0, "Pune", "Maharashtra", "India"},
          "1901-01-01",
          "00:00:00",
-         "Pune, Maharashtra, India"},
+         "\u2068Pune\u2069, \u2068Maharashtra\u2069, \u2068India\u2069"},
         {"no state",
          {2, "B", 2050, 12, 31, 23, 59, 59, "London", "", "UK"},
          "2050-12-31",
          "23:59:59",
-         "London, UK"},
+         "\u2068London\u2069, \u2068UK\u2069"},
         {"blank parts",
          {3, "C", 1975, 3, 7, 9, 5, 0, "  ", "", "India"},
          "1975-03-07",
          "09:05:00",
-         "India"},
+         "\u2068India\u2069"},
+        {"an override kept to its own part",
+         {5, "E", 2000, 1, 1, 0, 0, 0, "X\u202eY", "", "India"},
+         "2000-01-01",
+         "00:00:00",
+         "\u2068X\u202eY\u2069, \u2068India\u2069"},
         {"no place", {4, "D", 2000, 10, 9, 12, 30, 7, "", "", ""}, "2000-10-09", "12:30:07", ""},
     };
     for (const Case& c : cases) {
@@ -266,7 +271,7 @@ void SavedBirthsTest::saveFromTheResultSavesTheChartOnView() {
     QVERIFY(TopLevel("MDI") != nullptr);
     command("mnuSave");
     QCOMPARE(savedCount(), 1);
-    QVERIFY(shownWindow()->windowTitle().startsWith(QStringLiteral("RAMA[*] - ")));
+    QVERIFY(shownWindow()->windowTitle().startsWith(QStringLiteral("\u2068RAMA\u2069[*] - ")));
     QVERIFY(!shownWindow()->isWindowModified());
 }
 
@@ -279,7 +284,7 @@ void SavedBirthsTest::titleMarksUnsavedChanges() {
     form().setFormInput(Named("GITA"));
     command("mnuSave");
     QVERIFY(!form().isWindowModified());
-    QCOMPARE(form().windowTitle(), QStringLiteral("GITA[*] - Amsaview v1.80"));
+    QCOMPARE(form().windowTitle(), QStringLiteral("\u2068GITA\u2069[*] - Amsaview v1.80"));
 
     auto& city = Child<QLineEdit>(form(), QStringLiteral("txtMCity"));
     const QString saved = city.text();
@@ -299,7 +304,7 @@ void SavedBirthsTest::aSecondSaveUpdatesAndSaveAsNewAdds() {
     form().setFormInput(Named("HARI COPY"));
     command("mnuSaveAsNew");
     QCOMPARE(savedCount(), 2);
-    QCOMPARE(form().windowTitle(), QStringLiteral("HARI COPY[*] - Amsaview v1.80"));
+    QCOMPARE(form().windowTitle(), QStringLiteral("\u2068HARI COPY\u2069[*] - Amsaview v1.80"));
 }
 
 void SavedBirthsTest::leavingWithUnsavedChangesAsks_data() {
