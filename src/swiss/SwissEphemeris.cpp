@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "swiss/SwissSession.h"
@@ -13,6 +14,17 @@ namespace {
 
 // The library ignores a longer path and silently searches its default folders.
 constexpr std::size_t kLongestDataPath = AS_MAXCH - 1 - 13;
+
+// The folder the library will search: SE_EPHE_PATH, when set and short
+// enough for it, wins over the one asked for.
+std::string FolderInUse(const std::string& asked) {
+    const char* fromEnvironment = std::getenv("SE_EPHE_PATH");
+    if (fromEnvironment != nullptr && fromEnvironment[0] != '\0' &&
+        std::strlen(fromEnvironment) <= kLongestDataPath) {
+        return fromEnvironment;
+    }
+    return asked;
+}
 
 int32 SiderealMode(AyanamsaMode mode) {
     switch (mode) {
@@ -56,6 +68,26 @@ std::string DateText(double julianDayUt) {
     throw SwissEphemerisError(message);
 }
 
+constexpr char kBasicDataYears[] = "the files of swe-basic-data cover 1800 to 2399";
+
+// The library's message, which may break its lines, as one line.
+std::string OneLine(std::string_view message) {
+    std::string line;
+    for (const char c : message) {
+        if (c == '\n' || c == '\r') {
+            if (!line.empty() && line.back() != ' ') {
+                line += ' ';
+            }
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && (line.back() == ' ' || line.back() == ';')) {
+        line.pop_back();
+    }
+    return line;
+}
+
 SwissBodyPosition Body(double julianDayUt, int number, int32 flags, std::string_view name,
                        const std::string& dataPath) {
     double values[6] = {};
@@ -64,12 +96,18 @@ SwissBodyPosition Body(double julianDayUt, int number, int32 flags, std::string_
     if (used < 0) {
         ThrowLibraryError(name, libraryMessage);
     }
-    // Without its files the library falls back to a lower-precision method
-    // and says so only in these flags.
+    // Without its files the library falls back to a lower-precision method.
+    // It says so in these flags, or, when the Moon's file alone is missing,
+    // only in its message while the flags still claim the files.
     if ((used & SEFLG_SWIEPH) == 0) {
         throw SwissEphemerisError("Swiss Ephemeris has no data file for the " + std::string(name) +
                                   " on " + DateText(julianDayUt) + " in the folder \"" + dataPath +
-                                  "\" (the files of swe-basic-data cover 1800 to 2399)");
+                                  "\" (" + kBasicDataYears + ")");
+    }
+    if (libraryMessage[0] != '\0') {
+        throw SwissEphemerisError("Swiss Ephemeris has no data file it needs for " +
+                                  DateText(julianDayUt) + " in the folder \"" + dataPath + "\" (" +
+                                  kBasicDataYears + "): " + OneLine(libraryMessage));
     }
     return {values[0], values[3], false};
 }
@@ -88,8 +126,8 @@ double JulianDayUt(int year, int month, int day, double hours) {
 SwissEphemeris::SwissEphemeris(const EphemerisSettings& settings)
     : ayanamsa_(settings.ayanamsa),
       node_(settings.node),
-      dataPath_(settings.dataPath.empty() ? std::string(PackagedSwissDataPath())
-                                          : settings.dataPath) {
+      dataPath_(FolderInUse(settings.dataPath.empty() ? std::string(PackagedSwissDataPath())
+                                                      : settings.dataPath)) {
     if (dataPath_.size() > kLongestDataPath) {
         throw SwissEphemerisError("The Swiss Ephemeris data folder's name is longer than " +
                                   std::to_string(kLongestDataPath) + " characters: \"" + dataPath_ +

@@ -64,6 +64,7 @@ class SwissEphemeris {
 
     SwissPositions Compute(const SwissRequest& request) const;
 
+    // The folder searched: SE_EPHE_PATH when set, as the library does.
     const std::string& DataPath() const { return dataPath_; }
 
   private:

@@ -94,10 +94,15 @@ TEST(ChartMethodTool, BadMethodOptionsGiveOneLineAndStatusTwo) {
 }
 
 // The library lets SE_EPHE_PATH win over the packaged folder: an empty folder
-// there is the machine without swe-basic-data.
+// there is the machine without swe-basic-data, one with the planets' file
+// alone a Moon the library would take from its lower-precision fallback.
+// The message names that folder, not the packaged one.
 TEST(ChartMethodTool, MissingDataFilesGiveOneLineAndStatusTwo) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
+    QTemporaryDir planetsOnly;
+    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/share/libswe/ephe/sepl_18.se1"),
+                            planetsOnly.filePath(QStringLiteral("sepl_18.se1"))));
     QTemporaryDir work;
     const QString births = work.filePath(QStringLiteral("births.csv"));
     QFile file(births);
@@ -106,19 +111,22 @@ TEST(ChartMethodTool, MissingDataFilesGiveOneLineAndStatusTwo) {
         "name,date,time,lon,lat,zone,dst,city,state,country\n"
         "A,1990-05-10,02:15,151E12,33S52,29,0,,,\n");
     file.close();
-    for (const QStringList& mode : {QStringList{}, QStringList{"--batch", births}}) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("SE_EPHE_PATH"), empty.path());
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(AMSAVIEW_CHART_TOOL),
-                      (mode.isEmpty() ? kSydney : mode) + QStringList{"--ephemeris", "swiss"});
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QByteArray err = process.readAllStandardError();
-        EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
-        EXPECT_TRUE(process.readAllStandardOutput().isEmpty()) << mode.join(' ').toStdString();
-        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
-        EXPECT_TRUE(err.contains("Swiss Ephemeris has no data file")) << err.toStdString();
+    for (const QString& folder : {empty.path(), planetsOnly.path()}) {
+        for (const QStringList& mode : {QStringList{}, QStringList{"--batch", births}}) {
+            QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("SE_EPHE_PATH"), folder);
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(AMSAVIEW_CHART_TOOL),
+                          (mode.isEmpty() ? kSydney : mode) + QStringList{"--ephemeris", "swiss"});
+            ASSERT_TRUE(process.waitForFinished(60000));
+            const QByteArray err = process.readAllStandardError();
+            EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+            EXPECT_TRUE(process.readAllStandardOutput().isEmpty()) << mode.join(' ').toStdString();
+            EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+            EXPECT_TRUE(err.contains("Swiss Ephemeris has no data file")) << err.toStdString();
+            EXPECT_TRUE(err.contains(QFile::encodeName(folder))) << err.toStdString();
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -164,6 +166,34 @@ TEST(SwissEphemeris, DateBeyondTheDataFilesIsAnError) {
     });
     EXPECT_NE(message.find("1700-01-01"), std::string::npos) << message;
     EXPECT_NE(message.find(source.DataPath()), std::string::npos) << message;
+}
+
+// With the planets' file alone the library takes the Moon from its fallback
+// yet still flags it as from the file; only its message tells.
+TEST(SwissEphemeris, AFolderWithoutTheMoonsFileIsAnError) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "amsaview-ephe-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path folder = pattern;
+    std::filesystem::create_symlink(std::filesystem::path(PackagedSwissDataPath()) / "sepl_18.se1",
+                                    folder / "sepl_18.se1");
+    const std::string message =
+        ErrorOf([&folder] { SwissEphemeris source(InFolder(folder.string())); });
+    std::filesystem::remove_all(folder);
+    EXPECT_NE(message.find("Swiss Ephemeris has no data file"), std::string::npos) << message;
+    EXPECT_NE(message.find("semo_18.se1"), std::string::npos) << message;
+    EXPECT_EQ(message.find('\n'), std::string::npos) << message;
+    EXPECT_NE(message.find(folder.string()), std::string::npos) << message;
+}
+
+// The library searches SE_EPHE_PATH over the folder asked for; the message
+// names the folder searched.
+TEST(SwissEphemeris, TheFolderNamedIsTheOneSearched) {
+    ASSERT_EQ(setenv("SE_EPHE_PATH", kMissingFolder, 1), 0);
+    const std::string message = ErrorOf([] { SwissEphemeris source(Swiss(AyanamsaMode::Lahiri)); });
+    unsetenv("SE_EPHE_PATH");
+    EXPECT_NE(message.find(kMissingFolder), std::string::npos) << message;
+    EXPECT_EQ(message.find(PackagedSwissDataPath()), std::string::npos) << message;
 }
 
 TEST(SwissEphemeris, OverlongDataFolderIsAnError) {
