@@ -33,6 +33,20 @@ std::string InPlace(std::string_view placeName) {
     return placeName.empty() ? std::string("there") : "in " + std::string(placeName);
 }
 
+std::string CalendarDay(const LocalDateTime& local) {
+    static constexpr std::array<std::string_view, 12> kMonths = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    const std::string_view month = local.month >= 1 && local.month <= 12
+                                       ? kMonths[static_cast<std::size_t>(local.month - 1)]
+                                       : std::string_view("?");
+    return std::to_string(local.day) + " " + std::string(month) + " " + std::to_string(local.year);
+}
+
+bool SameDay(const LocalDateTime& a, const LocalDateTime& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
 }  // namespace
 
 std::string FormatUtcOffset(int seconds) {
@@ -59,20 +73,24 @@ std::string DescribeClock(const ClockReading& clock) {
 }
 
 std::string FormatLocalMoment(const LocalDateTime& local) {
-    static constexpr std::array<std::string_view, 12> kMonths = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    const std::string_view month = local.month >= 1 && local.month <= 12
-                                       ? kMonths[static_cast<std::size_t>(local.month - 1)]
-                                       : std::string_view("?");
-    return ClockTime(local) + " on " + std::to_string(local.day) + " " + std::string(month) + " " +
-           std::to_string(local.year);
+    return ClockTime(local) + " on " + CalendarDay(local);
 }
 
 std::string SkippedTimeMessage(const LocalDateTime& local, const ClockChange& change,
                                std::string_view placeName) {
-    return FormatLocalMoment(local) + " did not exist " + InPlace(placeName) +
-           ": clocks went from " + ClockTime(change.oldClock) + " to " + ClockTime(change.newClock);
+    const std::string skipped = FormatLocalMoment(local) + " did not exist " + InPlace(placeName);
+    const LocalDateTime& from = change.oldClock;
+    const LocalDateTime& to = change.newClock;
+    if (SameDay(from, to)) {
+        return skipped + ": clocks went from " + ClockTime(from) + " to " + ClockTime(to);
+    }
+    // A change across midnight names its days; one from midnight to midnight
+    // left out a whole day (Apia, 30 December 2011).
+    const bool wholeDays = ClockTime(from) == "00:00" && ClockTime(to) == "00:00";
+    return skipped +
+           (wholeDays ? ": the whole day was skipped, as clocks went from "
+                      : ": clocks went from ") +
+           FormatLocalMoment(from) + " to " + FormatLocalMoment(to);
 }
 
 std::string RepeatedTimeMessage(const LocalDateTime& local, const ClockChange& change,

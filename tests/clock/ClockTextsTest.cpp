@@ -62,6 +62,18 @@ TEST(ClockMessages, NameTheMomentThePlaceAndTheChange) {
               "00:05 on 1 January 1906 did not exist in Chennai: clocks went from 00:00 to "
               "00:08:50");
 
+    // Samoa went over the date line: clocks left out 30 December 2011.
+    const ClockChange dateLine{
+        {-36000, true, "-10"}, {50400, true, "+14"}, {2011, 12, 30, 0, 0}, {2011, 12, 31, 0, 0}};
+    EXPECT_EQ(SkippedTimeMessage({2011, 12, 30, 12, 0}, dateLine, "Apia"),
+              "12:00 on 30 December 2011 did not exist in Apia: the whole day was skipped, as "
+              "clocks went from 00:00 on 30 December 2011 to 00:00 on 31 December 2011");
+    const ClockChange acrossMidnight{
+        {3600, false, "X"}, {7200, false, "Y"}, {1950, 4, 30, 23, 30}, {1950, 5, 1, 0, 30}};
+    EXPECT_EQ(SkippedTimeMessage({1950, 4, 30, 23, 45}, acrossMidnight, "Y"),
+              "23:45 on 30 April 1950 did not exist in Y: clocks went from 23:30 on 30 April 1950 "
+              "to 00:30 on 1 May 1950");
+
     const ClockChange fallBack{
         {7200, true, "CEST"}, {3600, false, "CET"}, {1983, 9, 25, 3, 0}, {1983, 9, 25, 2, 0}};
     EXPECT_EQ(RepeatedTimeMessage({1983, 9, 25, 2, 30}, fallBack, "Madrid"),
