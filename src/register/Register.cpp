@@ -74,6 +74,10 @@ Attempt AttemptOpen(const QString& connection, const QString& path) {
                     .arg(version.value())
                     .arg(kRegisterVersion)};
     }
+    if (version.value() < 0) {
+        return {Attempt::Outcome::Failed,
+                QStringLiteral("unknown layout version %1").arg(version.value())};
+    }
     // A committed save survives a crash of the program and a power cut alike.
     for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
         if (auto error = Execute(database, QLatin1String(pragma))) {
@@ -162,6 +166,17 @@ RegisterResult<OpenReport> Register::open(const QString& path) {
     if (!QDir().mkpath(folder)) {
         return cannotOpen(QStringLiteral("its folder %1 cannot be created")
                               .arg(QDir::toNativeSeparators(folder)));
+    }
+
+    // SQLite opens a read-only file without complaint, then leaves a
+    // read-only -shm file behind that goes on refusing writes once the file
+    // is writable again; name the file in the way and touch nothing.
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QFileInfo file(absolute + QLatin1String(suffix));
+        if (file.exists() && !file.isWritable()) {
+            return cannotOpen(QStringLiteral("%1 is read-only")
+                                  .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+        }
     }
 
     OpenReport report;
