@@ -40,6 +40,31 @@ QString Quoted(const std::string& name) {
     return QStringLiteral("\u201c%1\u201d").arg(Isolated(QString::fromStdString(name)));
 }
 
+// A line box's limit (QLineEdit's own): a longer text that another program
+// saved reaches the form cut short.
+constexpr qsizetype kLineBoxLength = 32767;
+
+// What saving the form over `stored` would lose because the form could not
+// hold it: one phrase for each text cut short.
+QStringList CutShort(const FormInput& stored, const FormInput& input) {
+    const std::pair<const char*, std::string FormInput::*> kTexts[] = {
+        {"name", &FormInput::name},
+        {"city", &FormInput::city},
+        {"state", &FormInput::state},
+        {"country", &FormInput::country}};
+    QStringList lost;
+    for (const auto& [field, text] : kTexts) {
+        const qsizetype length = QString::fromStdString(stored.*text).size();
+        if (length > kLineBoxLength && input.*text != stored.*text) {
+            lost << QStringLiteral("the %1 has %2 characters, the form holds %3")
+                        .arg(QLatin1String(field))
+                        .arg(length)
+                        .arg(kLineBoxLength);
+        }
+    }
+    return lost;
+}
+
 }  // namespace
 
 BirthStorage DefaultBirthStorage() {
@@ -270,6 +295,18 @@ bool AppController::saveBirth(bool asNew) {
         messages_->show(activeWindow(), QString::fromStdString(failure->message), failure->icon);
         form_.focusField(failure->focus);
         return false;
+    }
+    if (const auto& current = births_.current(); current && !asNew) {
+        const QStringList lost = CutShort(current->form, input);
+        if (!lost.isEmpty() &&
+            messages_->ask(activeWindow(),
+                           QStringLiteral("The saved birth is longer than the form can hold: %1. "
+                                          "Saving keeps only what the form shows and loses the "
+                                          "rest. Save anyway?")
+                               .arg(lost.join(QStringLiteral("; "))),
+                           Question::YesNo) != Answer::Yes) {
+            return false;
+        }
     }
     const auto saved = asNew ? births_.saveAsNew(input) : births_.save(input);
     if (!saved) {

@@ -138,6 +138,7 @@ class SavedBirthsTest : public QObject {
     void aSavedBirthReopensAfterARestart();
     void anAtlasClockReopensWithItsBirth();
     void fileMenusOpenWithBirthsAndTheirKeysDiffer();
+    void aBirthTooLongForTheFormIsNotCutShortUnasked();
 
   private:
     void startProgram(const QString& registerPath);
@@ -426,7 +427,8 @@ void SavedBirthsTest::openDialogFiltersAsTheUserTypes() {
     QCOMPARE(names(), (QStringList{"AMAR", "MIRA", "ZARA"}));  // by name
     QCOMPARE(list.model()->index(0, 1).data().toString(), QStringLiteral("1975-01-02"));
     QCOMPARE(list.model()->index(0, 2).data().toString(), QStringLiteral("03:04:00"));
-    QCOMPARE(list.model()->index(0, 3).data().toString(), QStringLiteral("Chennai, Delhi, India"));
+    QCOMPARE(list.model()->index(0, 3).data().toString(),
+             QStringLiteral("\u2068Chennai\u2069, \u2068Delhi\u2069, \u2068India\u2069"));
 
     auto& search = Child<QLineEdit>(dialog, QStringLiteral("txtSearch"));
     const struct {
@@ -644,6 +646,37 @@ void SavedBirthsTest::fileMenusOpenWithBirthsAndTheirKeysDiffer() {
     }
 }
 
+// Another program saved a name longer than a line box holds: saving the
+// form over it asks first, and "No" keeps the stored birth whole.
+void SavedBirthsTest::aBirthTooLongForTheFormIsNotCutShortUnasked() {
+    constexpr std::size_t kStoredLength = 40000;
+    {
+        Register store;
+        QVERIFY(store.open(registerPath()));
+        SavedBirth birth;
+        birth.form = Sita();
+        birth.form.name = std::string(kStoredLength, 'A');
+        QVERIFY(store.saveNew(birth));
+    }
+    startProgram(registerPath());
+    command("mnuRecent_0");
+    const auto storedLength = [this] {
+        Register store;
+        const auto opened = store.open(registerPath());
+        const auto all = store.loadAll();
+        return opened && all && all.value().size() == 1 ? all.value()[0].form.name.size() : 0;
+    };
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        messages_->asked.clear();
+        messages_->answers = {answer};
+        command("mnuSave");
+        QCOMPARE(messages_->asked.size(), 1);
+        QVERIFY2(messages_->asked[0].contains(
+                     QStringLiteral("the name has 40000 characters, the form holds 32767")),
+                 qPrintable(messages_->asked[0]));
+        QCOMPARE(storedLength(), answer == Answer::No ? kStoredLength : std::size_t{32767});
+    }
+}
 }  // namespace amsaview
 
 QTEST_MAIN(amsaview::SavedBirthsTest)
