@@ -389,6 +389,13 @@ class ExportTest : public QObject {
             QVERIFY2(QFileInfo(link).isSymLink(), qPrintable(target));
             QCOMPARE(testing::PdfText(received).toUtf8(), expected);
         }
+        // A link to nothing is refused rather than replaced by a file.
+        const QString dangling = folder.filePath(QStringLiteral("dangling.pdf"));
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone")), dangling));
+        const ExportFailure failure =
+            ExportPdf(dangling, testing::ComputedChart(testing::GreenwichNoonJ2000()));
+        QVERIFY(failure && failure->contains(QStringLiteral("a link to nothing")));
+        QVERIFY(QFileInfo(dangling).isSymLink());
     }
 
     // The size limit makes a write fail part way, as a full disk does: the
