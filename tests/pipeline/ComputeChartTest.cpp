@@ -35,8 +35,8 @@ TEST(ComputeChart, NoonJ2000AtGreenwichFillsEveryText) {
     EXPECT_EQ(texts.lblPada, "4");
     EXPECT_EQ(texts.planet[0], "16 Sag 31");
     EXPECT_EQ(texts.planet[1], "19 Lib 27");
-    EXPECT_EQ(texts.planet[7], "10 Can 16");
-    EXPECT_EQ(texts.planet[8], "10 Cap 16");
+    EXPECT_EQ(texts.planet[7], "11 Can 11");
+    EXPECT_EQ(texts.planet[8], "11 Cap 11");
 }
 
 TEST(ComputeChart, BirthDetailsAsPlainNumbers) {
