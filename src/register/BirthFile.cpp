@@ -43,6 +43,7 @@ struct RowField {
     const char* key;
     int FormInput::*member;
     int lastRow;
+    bool mayBeLeftOut = false;  // then row 0
 };
 
 constexpr RowField kRowFields[] = {
@@ -51,7 +52,8 @@ constexpr RowField kRowFields[] = {
     {"yearRow", &FormInput::yearRow, kLastYear - kFirstYear},
     {"hourRow", &FormInput::hourRow, 23},
     {"minuteRow", &FormInput::minuteRow, 59},
-    {"secondRow", &FormInput::secondRow, 59},
+    // Births kept to the minute elsewhere are born at :00.
+    {"secondRow", &FormInput::secondRow, 59, true},
 };
 
 struct FlagField {
@@ -131,6 +133,10 @@ class BirthReader {
         }
         for (const RowField& field : kRowFields) {
             const QJsonValue value = object_.value(QLatin1String(field.key));
+            if (value.isUndefined() && field.mayBeLeftOut) {
+                form.*field.member = 0;
+                continue;
+            }
             if (value.isUndefined()) {
                 return missing(field.key);
             }
