@@ -11,10 +11,6 @@ namespace amsaview {
 namespace {
 
 constexpr double kKeplerTolerance = 1e-12;
-constexpr double kNodeAtJ2000 = 125.1228;               // degrees
-constexpr double kNodeRatePerDay = -0.0529538083;       // degrees
-constexpr double kNodeRadiansToDegrees = 180 / 3.1416;  // π rounded, for the node only
-constexpr double kNodeOffset = -1;                      // degrees
 
 double AngleElement(double degreesAtJ2000, double arcsecondsPerCentury, double centuries) {
     return kDegToRad * (degreesAtJ2000 + (centuries * arcsecondsPerCentury) / 3600);
@@ -39,15 +35,17 @@ EclipticPoint HeliocentricPosition(int row, double dayNumber) {
         r * (std::sin(el.node) * std::cos(u) + std::sin(u) * std::cos(el.node) * std::cos(el.i))};
 }
 
+double WrapDegrees(double degrees) {
+    const double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped >= 0) {
+        return wrapped;
+    }
+    // A tiny negative rest plus 360 rounds to 360 itself.
+    return wrapped + 360 < 360 ? wrapped + 360 : 0;
+}
+
 double Sidereal(double tropical, double ayanamsa) {
-    double sidereal = tropical - std::fabs(ayanamsa);
-    while (sidereal < 0) {
-        sidereal += 360;
-    }
-    while (sidereal >= 360) {
-        sidereal -= 360;
-    }
-    return sidereal;
+    return WrapDegrees(tropical - std::fabs(ayanamsa));
 }
 
 }  // namespace
@@ -108,6 +106,13 @@ double GeneralPrecessionInLongitude(double dayNumber) {
     return (5028.796195 * t + 1.1054348 * t * t) / 3600;
 }
 
+double MeanLunarNode(double dayNumber) {
+    const double t = dayNumber / 36525;
+    const double omega = 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t + t * t * t / 467441 -
+                         t * t * t * t / 60616000;
+    return WrapDegrees(omega);
+}
+
 void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
     const UtMoment ut = PlanetMoment(birth);
     const double dayNumber = DayNumber(ut.year, ut.month, ut.day, ut.hour, ut.minute, ut.second);
@@ -120,14 +125,8 @@ void ComputePlanets(const BirthData& birth, ChartPositions& positions) {
             GeocentricLongitudeFrom(earth, row, dayNumber) + precession, positions.ayanamsa);
     }
 
-    double rahu = kNodeAtJ2000 + kNodeRatePerDay * dayNumber;
-    rahu = Reduce2Pi(rahu * kDegToRad) * kNodeRadiansToDegrees + kNodeOffset;
-    rahu = Sidereal(rahu, positions.ayanamsa);
-    double ketu = rahu + 180;
-    while (ketu > 360) {
-        ketu -= 360;
-    }
-    ketu = std::fabs(ketu);
+    const double rahu = Sidereal(MeanLunarNode(dayNumber), positions.ayanamsa);
+    const double ketu = WrapDegrees(rahu + 180);
 
     // Chart order: Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Rahu, Ketu.
     positions.siderealLongitude = {planet[2], positions.moonSidereal,

@@ -57,6 +57,10 @@ double GeocentricLongitude(int row, double dayNumber);
 // the ayanamsa counts from the equinox of the date, the elements from J2000.
 double GeneralPrecessionInLongitude(double dayNumber);
 
+// Tropical longitude of the Moon's mean ascending node of date in degrees
+// [0, 360) (Meeus, Astronomical Algorithms, 2nd ed., 47.7).
+double MeanLunarNode(double dayNumber);
+
 // The nine sidereal position texts, Sun..Ketu; needs the ayanamsa and the
 // Moon's text from the earlier stages.
 void ComputePlanets(const BirthData& birth, ChartPositions& positions);

@@ -42,7 +42,7 @@ double JulianDayNumber(int month, int day, int year) {
 
 BirthMoment PrepareBirthMoment(const BirthData& birth) {
     BirthMoment moment;
-    moment.localHours = birth.hour + birth.minute / 60.0;
+    moment.localHours = birth.hour + birth.minute / 60.0 + birth.second / 3600.0;
     moment.utMinusLocalHours = -birth.utcOffsetSeconds / 3600.0;
     moment.longitude = birth.lonDegrees + birth.lonMinutes / 60.0;
     moment.latitude = birth.latDegrees + birth.latMinutes / 60.0;
@@ -62,7 +62,7 @@ BirthMoment PrepareBirthMoment(const BirthData& birth) {
 UtMoment PlanetMoment(const BirthData& birth) {
     constexpr long kSecondsPerDay = 24 * 3600;
     const long localSeconds = DaysFromCivil(birth.year, birth.month, birth.day) * kSecondsPerDay +
-                              birth.hour * 3600L + birth.minute * 60L;
+                              birth.hour * 3600L + birth.minute * 60L + birth.second;
     const long utSeconds = localSeconds - birth.utcOffsetSeconds;
     // Floor division keeps times before 1970 on the right day.
     const long days =

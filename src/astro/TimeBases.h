@@ -7,7 +7,7 @@ namespace amsaview {
 // The ascendant clock of a birth: the Julian day number of the local date
 // plus universal hours that may leave 0..24 and so carry the day.
 struct BirthMoment {
-    double localHours = 0;         // hour + minute / 60
+    double localHours = 0;         // hour + minute / 60 + second / 3600
     double utMinusLocalHours = 0;  // −offset: UT = local + this
     double longitude = 0;          // degrees, west positive
     double latitude = 0;           // degrees, north positive

@@ -94,7 +94,7 @@ LocalDateTime LocalMomentOf(const FormInput& form) {
                          form.dayRow + 1,
                          form.hourRow,
                          form.minuteRow,
-                         0};
+                         form.secondRow};
 }
 
 std::string BirthClockText(const BirthClock& clock) {

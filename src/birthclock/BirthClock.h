@@ -46,7 +46,7 @@ void ApplyBirthClock(const BirthClock& clock, FormInput& form);
 RepeatedMoment MomentKeepingOffset(std::string_view zone, const LocalDateTime& local,
                                    int utcOffsetSeconds);
 
-// The local date and time the form holds (seconds left out: the chart ignores them).
+// The local date and time the form holds, to the second.
 LocalDateTime LocalMomentOf(const FormInput& form);
 
 // What the form shows beside the zone list: "Clock on that date: IST +05:30",

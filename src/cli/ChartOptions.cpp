@@ -21,7 +21,7 @@ struct Option {
 constexpr Option kBirthOptions[] = {
     {"name", "Name of the person (required).", "TEXT"},
     {"date", "Local date of birth.", "YYYY-MM-DD"},
-    {"time", "Local clock time of birth; seconds are accepted and ignored.", "HH:MM[:SS]"},
+    {"time", "Local clock time of birth, to the second (:00 when left out).", "HH:MM[:SS]"},
     {"lon", "Longitude: degrees, E or W, minutes (77E12, 3W41).", "DDDEMM"},
     {"lat", "Latitude: degrees, N or S, minutes (28N36, 33S52).", "DDNMM"},
     {"zone", "Row 0..70 of the time-zone list (29 is Greenwich Mean Time).", "ROW"},

@@ -14,6 +14,7 @@ struct BirthData {
     std::int16_t year = 1901;
     std::int16_t hour = 0;  // local clock time
     std::int16_t minute = 0;
+    std::int16_t second = 0;
     // East positive, daylight saving included: UT = local clock time − this.
     std::int32_t utcOffsetSeconds = 0;
     std::int16_t lonDegrees = 0;

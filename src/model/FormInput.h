@@ -24,7 +24,7 @@ struct FormInput {
     int yearRow = 0;    // 0 = 1901
     int hourRow = 0;    // 0..23
     int minuteRow = 0;  // 0..59
-    int secondRow = 0;  // shown on the form, never used
+    int secondRow = 0;  // 0..59
     std::string lonDegrees;
     std::string lonMinutes;
     bool east = true;

@@ -30,6 +30,7 @@ void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     birth.year = static_cast<std::int16_t>(kFirstYear + form.yearRow);
     birth.hour = static_cast<std::int16_t>(form.hourRow);
     birth.minute = static_cast<std::int16_t>(form.minuteRow);
+    birth.second = static_cast<std::int16_t>(form.secondRow);
     birth.lonDegrees = Whole(form.lonDegrees);
     birth.lonMinutes = Whole(form.lonMinutes);
     birth.latDegrees = Whole(form.latDegrees);

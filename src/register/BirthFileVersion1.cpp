@@ -30,6 +30,7 @@ struct RowField {
     const char* key;
     int FormInput::*member;
     int lastRow;
+    bool mayBeLeftOut = false;  // then row 0
 };
 
 constexpr RowField kRowFields[] = {
@@ -38,7 +39,8 @@ constexpr RowField kRowFields[] = {
     {"yearRow", &FormInput::yearRow, kLastYear - kFirstYear},
     {"hourRow", &FormInput::hourRow, 23},
     {"minuteRow", &FormInput::minuteRow, 59},
-    {"secondRow", &FormInput::secondRow, 59},
+    // Births kept to the minute elsewhere are born at :00.
+    {"secondRow", &FormInput::secondRow, 59, true},
 };
 
 struct FlagField {
@@ -87,6 +89,10 @@ FieldFault ReadBirthVersion1(const QJsonObject& object, SavedBirth& birth) {
         }
     }
     for (const RowField& field : kRowFields) {
+        if (field.mayBeLeftOut && !object.contains(QLatin1String(field.key))) {
+            form.*field.member = 0;
+            continue;
+        }
         if (auto fault = fields.wholeNumber(field.key, 0, field.lastRow, form.*field.member)) {
             return fault;
         }

@@ -63,15 +63,16 @@ TEST(ComputePlanets, NoonJ2000) {
 
     EXPECT_NEAR(positions.siderealLongitude[0], 256.5256, 1e-4);
     EXPECT_EQ(FormatLongitude(positions.siderealLongitude[0]), "16\u00B0 31' 32\" Sag");
-    EXPECT_NEAR(positions.siderealLongitude[7], 100.2685, 1e-4);
-    EXPECT_EQ(FormatLongitude(positions.siderealLongitude[7]), "10\u00B0 16' 6\" Can");
-    EXPECT_NEAR(positions.siderealLongitude[8], 280.2685, 1e-4);
-    EXPECT_EQ(FormatLongitude(positions.siderealLongitude[8]), "10\u00B0 16' 6\" Cap");
+    // The mean node of date at T = 0 is 125.0445479°, less the ayanamsa.
+    EXPECT_NEAR(positions.siderealLongitude[7], 101.1905579, 1e-9);
+    EXPECT_EQ(FormatLongitude(positions.siderealLongitude[7]), "11\u00B0 11' 26\" Can");
+    EXPECT_NEAR(positions.siderealLongitude[8], 281.1905579, 1e-9);
+    EXPECT_EQ(FormatLongitude(positions.siderealLongitude[8]), "11\u00B0 11' 26\" Cap");
 
     EXPECT_EQ(positions.positionText[0], "16 Sag 31");
     EXPECT_EQ(positions.positionText[1], "19 Lib 27");  // the Moon comes from its own text
-    EXPECT_EQ(positions.positionText[7], "10 Can 16");
-    EXPECT_EQ(positions.positionText[8], "10 Cap 16");
+    EXPECT_EQ(positions.positionText[7], "11 Can 11");
+    EXPECT_EQ(positions.positionText[8], "11 Cap 11");
 }
 
 TEST(ComputePlanets, SiderealValuesBelowZeroWrapUp) {

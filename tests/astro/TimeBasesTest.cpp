@@ -149,6 +149,22 @@ TEST(BothClocks, CarryAnOffsetWithSeconds) {
     EXPECT_NEAR(DayNumber(2000, 1, 1, 12, 0, 36), 36 / 86400.0, 1e-12);
 }
 
+TEST(BothClocks, CarryTheBirthsSeconds) {
+    // 23:59:59 local at +05:30 is 18:29:59 UT; with a −00:01:15 clock,
+    // 23:59:50 on New Year's Eve is 00:01:05 UT the next year.
+    BirthData india = Birth(2000, 1, 1, 23, 59, 5, 30, true);
+    india.second = 59;
+    EXPECT_EQ(PlanetMoment(india), (UtMoment{2000, 1, 1, 18, 29, 59}));
+    EXPECT_NEAR(PrepareBirthMoment(india).universalHours, 18 + 29 / 60.0 + 59 / 3600.0, 1e-12);
+    EXPECT_NEAR(PrepareBirthMoment(india).localHours, 23 + 59 / 60.0 + 59 / 3600.0, 1e-12);
+
+    BirthData behind = testing::GreenwichBirth(1960, 12, 31, 23, 59);
+    behind.utcOffsetSeconds = -75;
+    behind.second = 50;
+    EXPECT_EQ(PlanetMoment(behind), (UtMoment{1961, 1, 1, 0, 1, 5}));
+    EXPECT_NEAR(PrepareBirthMoment(behind).universalHours, 24 + 65 / 3600.0, 1e-12);
+}
+
 TEST(BothClocks, ZeroLongitudeWithEastSelectedFollowsTheZone) {
     BirthData birth = Birth(2000, 1, 1, 12, 0, 1, 0, true);  // British Summer Time row
     birth.lonDegrees = 0;

@@ -88,8 +88,9 @@ std::string WithoutMembers(const std::string& document, const std::set<std::stri
 
 // The whole document, byte for byte, of a birth whose universal time falls
 // on the day before, with three planets retrograde. Written by the build of
-// commit da9ba63, before the placements became data; the keys added since
-// are left out, every older key must be as it wrote it.
+// commit da9ba63, before the placements became data; Rahu and Ketu (their
+// positions and boxes) since rewritten for the mean node of date. The keys
+// added since are left out, every older key must be as it wrote it.
 TEST(ChartTool, GoldenDocument) {
     const ToolRun run = RunTool({"--name", "RAM KUMAR", "--date", "1947-03-15", "--time", "00:30",
                                  "--lon", "77E12", "--lat", "28N36", "--zone", "34", "--city",

@@ -35,8 +35,8 @@ TEST(ComputeChart, NoonJ2000AtGreenwichFillsEveryText) {
     EXPECT_EQ(texts.lblPada, "4");
     EXPECT_EQ(texts.planet[0], "16 Sag 31");
     EXPECT_EQ(texts.planet[1], "19 Lib 27");
-    EXPECT_EQ(texts.planet[7], "10 Can 16");
-    EXPECT_EQ(texts.planet[8], "10 Cap 16");
+    EXPECT_EQ(texts.planet[7], "11 Can 11");
+    EXPECT_EQ(texts.planet[8], "11 Cap 11");
 }
 
 TEST(ComputeChart, BirthDetailsAsPlainNumbers) {
@@ -127,11 +127,33 @@ TEST(ComputeChart, TimeZoneRowOutsideTheListIsRefused) {
     EXPECT_FALSE(ComputeChart(form, result).has_value()) << "no zone row";
 }
 
-TEST(ComputeChart, SecondsChangeNothing) {
-    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
-    const ChartResult first = Computed(form);
+TEST(ComputeChart, SecondsMoveTheChart) {
+    // In 59 s the sky turns 59 × 360.9856° / 86400 = 14.8′; at 28° 36′ N the
+    // ascendant's rate against it stays between about 0.7 and 1.4.
+    FormInput form = DelhiForm(1975, 3, 7, 0, 5);
+    const ChartResult onTheMinute = Computed(form);
     form.secondRow = 59;
-    EXPECT_EQ(Computed(form), first);
+    const ChartResult late = Computed(form);
+    EXPECT_EQ(late.birth.second, 59);
+    const double ascendantMinutes =
+        (late.positions.ascendant - onTheMinute.positions.ascendant) * 60;
+    EXPECT_GT(ascendantMinutes, 10) << "00:05:00 to 00:05:59 in Delhi, 1975-03-07";
+    EXPECT_LT(ascendantMinutes, 20) << "00:05:00 to 00:05:59 in Delhi, 1975-03-07";
+    EXPECT_GT(late.positions.moonSidereal, onTheMinute.positions.moonSidereal);
+
+    // Over one minute every position moves evenly: 59 s lie 59/60 of the way.
+    form.minuteRow = 6;
+    form.secondRow = 0;
+    const ChartResult next = Computed(form);
+    const auto between = [](double from, double to) { return from + (to - from) * 59 / 60; };
+    EXPECT_NEAR(late.positions.ascendant,
+                between(onTheMinute.positions.ascendant, next.positions.ascendant), 1e-4);
+    EXPECT_NEAR(late.positions.moonSidereal,
+                between(onTheMinute.positions.moonSidereal, next.positions.moonSidereal), 1e-6);
+    EXPECT_NEAR(
+        late.positions.siderealLongitude[0],
+        between(onTheMinute.positions.siderealLongitude[0], next.positions.siderealLongitude[0]),
+        1e-8);
 }
 
 TEST(ComputeChart, TheRowAndDaylightSavingGiveTheOffset) {

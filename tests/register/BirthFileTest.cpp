@@ -176,6 +176,19 @@ QByteArray WithSecondBirth(const char* field, const QJsonValue& value) {
     return QJsonDocument(file).toJson();
 }
 
+TEST(BirthFile, ABirthWithoutSecondsIsBornOnTheMinute) {
+    QJsonObject file = QJsonDocument::fromJson(kHandWritten).object();
+    QJsonArray births = file["births"].toArray();
+    QJsonObject ram = births[0].toObject();
+    ram.remove(QLatin1String("secondRow"));
+    births[0] = ram;
+    file["births"] = births;
+    const auto read = BirthsFromJson(QJsonDocument(file).toJson());
+    ASSERT_TRUE(read) << read.error().toStdString();
+    EXPECT_EQ(read.value()[0].form.secondRow, 0);
+    EXPECT_EQ(read.value()[0].form.minuteRow, 5);
+}
+
 TEST(BirthFile, OneBadFieldRefusesTheWholeFileNamingBirthAndField) {
     struct Case {
         const char* field;

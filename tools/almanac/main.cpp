@@ -9,9 +9,8 @@
 // - Moon: the Swiss Ephemeris, ecliptic of date without nutation, at the
 //   given moment read as dynamical time (the program's lunar series ignores
 //   delta T);
-// - the program's own models where it has chosen one: the mean node of
-//   P. Schlyter's elements, drawn with π taken as 3.1416 and set back one
-//   degree; the ayanamsa and sidereal time from 1900, with universal hours
+// - the mean node of date: J. Meeus, Astronomical Algorithms, 2nd ed., 47.7;
+// - the program's own models where it has chosen one: the ayanamsa and sidereal time from 1900, with universal hours
 //   entering sidereal time at rate one; the ayanamsa of the Moon from 2000.
 #include <swephexp.h>
 
@@ -159,9 +158,10 @@ int main() {
         }
         const double moonSidereal = Wrap360(moon[0] + Ayanamsa2000(t2000));
 
-        const double days = jd - 2451545;
-        const double nodeDegrees = Wrap360(125.1228 - 0.0529538083 * days);
-        const double rahu = Wrap360(nodeDegrees * kRad * (180 / 3.1416) - 1 + ayanamsa);
+        const double t = t2000;
+        const double meanNode = 125.0445479 - 1934.1362891 * t + 0.0020754 * t * t +
+                                t * t * t / 467441 - t * t * t * t / 60616000;
+        const double rahu = Wrap360(meanNode + ayanamsa);
         const double ketu = Wrap360(rahu + 180);
 
         const double utHours = b.hour + b.minute / 60.0;
