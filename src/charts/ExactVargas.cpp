@@ -128,6 +128,7 @@ namespace {
 struct Bodies {
     std::array<SignDegree, kBodyCount> at{};
     std::array<bool, kBodyCount> retrograde{};
+    SignDegree ascendant{};
 };
 
 Bodies ReadBodies(const ChartPositions& positions) {
@@ -136,6 +137,7 @@ Bodies ReadBodies(const ChartPositions& positions) {
         bodies.at[slot] = SignDegreeOf(positions.siderealLongitude[slot]);
         bodies.retrograde[slot] = IsMarkedRetrograde(positions, static_cast<Body>(slot));
     }
+    bodies.ascendant = SignDegreeOf(positions.ascendant);
     return bodies;
 }
 
@@ -148,6 +150,7 @@ void Place(const ExactVarga& chart, const Bodies& bodies, ChartPlacement& placem
         placement.signs[static_cast<std::size_t>(sign)].add(
             {static_cast<Body>(slot), bodies.retrograde[slot]});
     }
+    placement.ascendant = static_cast<std::int16_t>(TargetSign(chart, bodies.ascendant));
 }
 
 }  // namespace
@@ -167,15 +170,6 @@ void PlaceExactVargas(const ChartPositions& positions,
     for (std::size_t chart = 0; chart < kExactVargaCount; ++chart) {
         Place(kExactVargas[chart], bodies, charts[chart]);
     }
-}
-
-std::array<int, kExactVargaCount> ExactVargaAscendants(const ChartPositions& positions) {
-    const SignDegree ascendant = SignDegreeOf(positions.ascendant);
-    std::array<int, kExactVargaCount> signs{};
-    for (std::size_t chart = 0; chart < kExactVargaCount; ++chart) {
-        signs[chart] = TargetSign(kExactVargas[chart], ascendant);
-    }
-    return signs;
 }
 
 }  // namespace amsaview

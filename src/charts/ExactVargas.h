@@ -35,14 +35,11 @@ extern const std::array<ExactVarga, kExactVargaCount> kExactVargas;
 int ExactVargaSign(const ExactVarga& chart, double siderealLongitude);
 
 // The nine bodies placed by their sidereal longitudes, each with its
-// retrograde flag.
+// retrograde flag, and the Lagna by the ascendant's longitude.
 void PlaceExactVarga(const ExactVarga& chart, const ChartPositions& positions,
                      ChartPlacement& placement);
 
 void PlaceExactVargas(const ChartPositions& positions,
                       std::array<ChartPlacement, kExactVargaCount>& charts);
-
-// The ascendant's sign in each chart, by the same rules as the bodies.
-std::array<int, kExactVargaCount> ExactVargaAscendants(const ChartPositions& positions);
 
 }  // namespace amsaview
