@@ -39,7 +39,7 @@ struct ChartColours {
 
 inline const ChartColours kScreenColours{QColor(199, 121, 50), Qt::black,
                                          QColor(60, 0, 0),     Qt::black,
-                                         QColor(0, 0, 90),     QColor(90, 0, 0)};
+                                         QColor(0, 0, 90),     QColor(70, 0, 0)};
 inline const ChartColours kPaperColours{Qt::white, Qt::black,           QColor(110, 110, 110),
                                         Qt::black, QColor(120, 40, 40), QColor(150, 0, 0)};
 
