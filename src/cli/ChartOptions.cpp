@@ -71,6 +71,9 @@ constexpr Option kExportOptions[] = {
     {"png", "Also write one chart as a PNG image.", "FILE"},
     {"png-chart", "With --png: Rashi (the default) or a divisional chart's name.", "CHART"},
     {"png-width", "With --png: the image's width in pixels (1200 when left out).", "PIXELS"},
+    {"chart-style",
+     "With --pdf, --svg or --png: the charts drawn south (the default), north or east Indian.",
+     "south|north|east"},
 };
 
 constexpr unsigned kMostJobs = 256;
@@ -212,6 +215,12 @@ std::optional<QString> ReadExports(const QCommandLineParser& parser, ExportReque
                 return QStringLiteral("--%1 needs a file name").arg(QLatin1String(name));
             }
         }
+    }
+    if (parser.isSet(QStringLiteral("chart-style"))) {
+        if (!exports.any()) {
+            return QStringLiteral("--chart-style needs --pdf, --svg or --png");
+        }
+        exports.chartStyle = parser.value(QStringLiteral("chart-style"));
     }
     const bool chart = parser.isSet(QStringLiteral("png-chart"));
     const bool width = parser.isSet(QStringLiteral("png-width"));

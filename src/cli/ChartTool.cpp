@@ -102,22 +102,29 @@ QString UnknownChart() {
         .arg(ChartNames().join(QStringLiteral(", ")));
 }
 
+amsaview::ChartLook LookOf(const amsaview::ExportRequest& request) {
+    return {amsaview::StyleFromKey(request.chartStyle.toStdString())
+                .value_or(amsaview::ChartStyle::South),
+            false};
+}
+
 // The files asked for, each whole or not at all; the first failure ends the run.
 int WriteExports(const amsaview::ExportRequest& request, const amsaview::ChartResult& result) {
     using amsaview::ExportFailure;
     ExportFailure failure;
     if (!request.pdf.isEmpty()) {
-        failure = amsaview::ExportPdf(request.pdf, result);
+        failure = amsaview::ExportPdf(request.pdf, result, LookOf(request));
     }
     if (!failure && !request.svg.isEmpty()) {
-        failure = amsaview::ExportSvg(request.svg, result);
+        failure = amsaview::ExportSvg(request.svg, result, LookOf(request));
     }
     if (!failure && !request.png.isEmpty()) {
         const auto chart = NamedChart(request.pngChart);
         if (!chart) {
             return Fail(UnknownChart());
         }
-        failure = amsaview::ExportPng(request.png, amsaview::ChartDrawings(result)[*chart],
+        failure = amsaview::ExportPng(request.png,
+                                      amsaview::ChartDrawings(result, LookOf(request))[*chart],
                                       request.pngWidth);
     }
     if (failure) {
@@ -134,6 +141,9 @@ QString CheckExportRequest(const amsaview::ExportRequest& request) {
         return QStringLiteral("--png-width must be a number from %1 to %2")
             .arg(amsaview::kSmallestImageWidth)
             .arg(amsaview::kLargestImageWidth);
+    }
+    if (!amsaview::StyleFromKey(request.chartStyle.toStdString())) {
+        return QStringLiteral("--chart-style must be south, north or east");
     }
     return NamedChart(request.pngChart) ? QString() : UnknownChart();
 }

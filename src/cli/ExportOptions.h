@@ -12,6 +12,7 @@ struct ExportRequest {
     QString png;
     QString pngChart = QStringLiteral("Rashi");  // or a divisional chart's title
     int pngWidth = 1200;
+    QString chartStyle = QStringLiteral("south");  // or north, east: the drawing's to judge
 
     bool any() const { return !pdf.isEmpty() || !svg.isEmpty() || !png.isEmpty(); }
 };

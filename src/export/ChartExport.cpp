@@ -53,7 +53,7 @@ ExportFailure WriteDirectly(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-QByteArray ChartPdf(const ChartResult& result, PrintedCharts* drawn) {
+QByteArray ChartPdf(const ChartResult& result, const ChartLook& look, PrintedCharts* drawn) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -65,7 +65,7 @@ QByteArray ChartPdf(const ChartResult& result, PrintedCharts* drawn) {
         pdf.setCreator(QStringLiteral("Amsaview"));
         pdf.setPageLayout(QPageLayout(LocalPageSize(), QPageLayout::Portrait,
                                       QMarginsF(40, 40, 40, 40), QPageLayout::Point));
-        if (!PaintChartPages(pdf, result, charts)) {
+        if (!PaintChartPages(pdf, result, look, charts)) {
             return {};
         }
     }
@@ -75,7 +75,7 @@ QByteArray ChartPdf(const ChartResult& result, PrintedCharts* drawn) {
     return bytes;
 }
 
-QByteArray ChartSvg(const ChartResult& result, PrintedCharts* drawn) {
+QByteArray ChartSvg(const ChartResult& result, const ChartLook& look, PrintedCharts* drawn) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -95,7 +95,7 @@ QByteArray ChartSvg(const ChartResult& result, PrintedCharts* drawn) {
         const double margin = kSvgMarginPoints * kSvgResolution / 72.0;
         painter.fillRect(QRect(QPoint(), size), Qt::white);
         DrawFirstPage(painter, QRectF(QPoint(), size).adjusted(margin, margin, -margin, -margin),
-                      result, charts);
+                      result, look, charts);
         painter.end();
     }
     if (drawn != nullptr) {
@@ -149,16 +149,16 @@ ExportFailure SaveWhole(const QString& path, const QByteArray& bytes) {
     return std::nullopt;
 }
 
-ExportFailure ExportPdf(const QString& path, const ChartResult& result) {
-    const QByteArray pdf = ChartPdf(result);
+ExportFailure ExportPdf(const QString& path, const ChartResult& result, const ChartLook& look) {
+    const QByteArray pdf = ChartPdf(result, look);
     if (pdf.isEmpty()) {
         return Failure(path, QStringLiteral("the pages could not be drawn"));
     }
     return SaveWhole(path, pdf);
 }
 
-ExportFailure ExportSvg(const QString& path, const ChartResult& result) {
-    const QByteArray svg = ChartSvg(result);
+ExportFailure ExportSvg(const QString& path, const ChartResult& result, const ChartLook& look) {
+    const QByteArray svg = ChartSvg(result, look);
     if (svg.isEmpty()) {
         return Failure(path, QStringLiteral("the drawing could not be made"));
     }
@@ -193,16 +193,16 @@ std::optional<ExportKind> ExportKindOf(const QString& path) {
 }
 
 ExportFailure ExportByName(const QString& path, const ChartResult& result,
-                           const ChartDrawing& chartOnView, int pngWidth) {
+                           const ChartDrawing& chartOnView, int pngWidth, const ChartLook& look) {
     switch (ExportKindOf(path).value_or(ExportKind::Pdf)) {
         case ExportKind::Svg:
-            return ExportSvg(path, result);
+            return ExportSvg(path, result, look);
         case ExportKind::Png:
             return ExportPng(path, chartOnView, pngWidth);
         case ExportKind::Pdf:
             break;
     }
-    return ExportPdf(path, result);
+    return ExportPdf(path, result, look);
 }
 
 QString SuggestedFileName(const BirthData& birth, const QString& extension) {

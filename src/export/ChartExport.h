@@ -12,10 +12,12 @@ namespace amsaview {
 // Empty when the file was written; otherwise what went wrong, naming the file.
 using ExportFailure = std::optional<QString>;
 
-// The two pages as a PDF of the local paper size.
-QByteArray ChartPdf(const ChartResult& result, PrintedCharts* drawn = nullptr);
+// Every page as a PDF of the local paper size.
+QByteArray ChartPdf(const ChartResult& result, const ChartLook& look = {},
+                    PrintedCharts* drawn = nullptr);
 // The first page as an SVG drawing.
-QByteArray ChartSvg(const ChartResult& result, PrintedCharts* drawn = nullptr);
+QByteArray ChartSvg(const ChartResult& result, const ChartLook& look = {},
+                    PrintedCharts* drawn = nullptr);
 // One chart as the window shows it, this many pixels wide.
 QImage ChartImage(const ChartDrawing& chart, int width);
 // The same as a PNG file's bytes; empty when encoding fails.
@@ -24,8 +26,8 @@ QByteArray ChartPng(const ChartDrawing& chart, int width);
 inline constexpr int kSmallestImageWidth = 100;
 inline constexpr int kLargestImageWidth = 10000;
 
-ExportFailure ExportPdf(const QString& path, const ChartResult& result);
-ExportFailure ExportSvg(const QString& path, const ChartResult& result);
+ExportFailure ExportPdf(const QString& path, const ChartResult& result, const ChartLook& look = {});
+ExportFailure ExportSvg(const QString& path, const ChartResult& result, const ChartLook& look = {});
 ExportFailure ExportPng(const QString& path, const ChartDrawing& chart, int width);
 
 // The kinds of file an export writes, told apart by the file's suffix.
@@ -34,7 +36,8 @@ std::optional<ExportKind> ExportKindOf(const QString& path);
 
 // The pages (PDF, SVG) or the given chart (PNG) by the path's suffix.
 ExportFailure ExportByName(const QString& path, const ChartResult& result,
-                           const ChartDrawing& chartOnView, int pngWidth);
+                           const ChartDrawing& chartOnView, int pngWidth,
+                           const ChartLook& look = {});
 
 // Writes the whole file or, failing, leaves whatever was there before. Only a
 // regular file is ever replaced: a device, FIFO or socket is written to.

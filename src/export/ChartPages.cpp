@@ -8,36 +8,18 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "astro/TimeBases.h"
-#include "charts/DivisionalRules.h"
 #include "model/LookupLists.h"
 #include "pipeline/ChartCaptions.h"
 #include "qtcommon/QtText.h"
-#include "swiss/EphemerisSettings.h"
 
 namespace amsaview {
 namespace {
 
-using ChartSet = std::array<ChartDrawing, kPrintedChartCount>;
-
 constexpr double kMarginPoints = 40;
 constexpr double kChartGapPoints = 14;
-
-constexpr std::size_t ChartIndex(std::string_view title) {
-    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
-        if (kDivisionalCharts[chart].title == title) {
-            return 1 + chart;
-        }
-    }
-    return 0;
-}
-
-constexpr std::size_t kNavamsa = ChartIndex("Navamsa");
-static_assert(kNavamsa != 0);
-
-constexpr std::array<const char*, kBodyCount> kPositionRows = {
-    "Surya / Sun",    "Chandra / Moon", "Budha / Mercury",   "Shukra / Venus",   "Mangala / Mars",
-    "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
+constexpr int kRowsPerPage = 3;
+// The chart printed beside the Rashi chart: the one read first after it.
+constexpr std::string_view kBesideRashi = "D9";
 
 // Lengths in points on any device: a PDF at 1200 dpi, a printer, an SVG.
 class PagePen {
@@ -124,38 +106,18 @@ QString Place(const BirthData& birth) {
     return parts.join(QStringLiteral(", "));
 }
 
-// Seconds only when the clock has them, as a place's mean time does.
-QString Offset(std::int32_t seconds) {
-    const QChar sign = seconds < 0 ? QLatin1Char('-') : QLatin1Char('+');
-    const std::int64_t magnitude = seconds < 0 ? -std::int64_t{seconds} : seconds;
-    QString text = QStringLiteral("UTC%1%2:%3")
-                       .arg(sign)
-                       .arg(magnitude / 3600, 2, 10, QLatin1Char('0'))
-                       .arg(magnitude / 60 % 60, 2, 10, QLatin1Char('0'));
-    if (magnitude % 60 != 0) {
-        text += QStringLiteral(":%1").arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+// The rows of a report's section by their ids.
+const std::string& RowValue(const ReportSection& section, std::string_view id) {
+    static const std::string kNone;
+    for (const ReportRow& row : section.rows) {
+        if (row.id == id) {
+            return row.value;
+        }
     }
-    return text;
+    return kNone;
 }
 
-// UT from the same clock as the chart's JSON, so the two cannot disagree.
-QString ClockLine(const BirthData& birth) {
-    const UtMoment universal = PlanetMoment(birth);
-    QString ut = QStringLiteral("%1-%2-%3 %4:%5")
-                     .arg(universal.year, 4, 10, QLatin1Char('0'))
-                     .arg(universal.month, 2, 10, QLatin1Char('0'))
-                     .arg(universal.day, 2, 10, QLatin1Char('0'))
-                     .arg(universal.hour, 2, 10, QLatin1Char('0'))
-                     .arg(universal.minute, 2, 10, QLatin1Char('0'));
-    if (birth.utcOffsetSeconds % 60 != 0) {
-        ut += QStringLiteral(":%1").arg(universal.second, 2, 10, QLatin1Char('0'));
-    }
-    return QStringLiteral("Clock %1%2   UT %3")
-        .arg(Offset(birth.utcOffsetSeconds),
-             birth.dst ? QStringLiteral(" (daylight saving included)") : QString(), ut);
-}
-
-void DrawHeader(PagePen& pen, const ChartResult& result) {
+void DrawHeader(PagePen& pen, const ChartResult& result, const ChartReport& report) {
     const BirthData& birth = result.birth;
     pen.line(ToQString(birth.name), 18, true, QColor(120, 40, 40));
     const QDate date(birth.year, birth.month, birth.day);
@@ -166,50 +128,75 @@ void DrawHeader(PagePen& pen, const ChartResult& result) {
     const QString place = Place(birth);
     pen.line((place.isEmpty() ? QString() : place + QStringLiteral("   ")) + Coordinates(birth),
              10);
-    pen.line(ClockLine(birth), 10);
+    const ReportSection& clock = *FindSection(report, "clock");
+    pen.line(
+        QStringLiteral("Clock %1   UT %2")
+            .arg(ToQString(RowValue(clock, "clock")), ToQString(RowValue(clock, "universalTime"))),
+        10);
     // A long line: it needs the page's width, not a table cell.
-    pen.line(QStringLiteral("Positions: %1").arg(ToQString(MethodDescription(result.method))), 10);
+    pen.line(QStringLiteral("Positions: %1").arg(ToQString(RowValue(clock, "method"))), 10);
 }
 
-void DrawDetails(QPainter& painter, PagePen& pen, const ChartResult& result) {
-    const ResultTexts& texts = result.texts;
-    std::vector<std::pair<QString, QString>> vedic = {
-        {QStringLiteral("Lagna"), ToQString(texts.lblLagna)},
-        {QStringLiteral("Lagna position"), ToQString(texts.lblLagnaPosition)},
-        {QStringLiteral("Rashi"), ToQString(texts.lblRashi)},
-        {QStringLiteral("Nakshatra"), ToQString(texts.lblNakshatra)},
-        {QStringLiteral("Pada"), ToQString(texts.lblPada)},
-        {QStringLiteral("Lord"), ToQString(texts.lblLord)},
-        {QStringLiteral("Ayanamsa"), ToQString(texts.lblAyanamsha)},
-    };
-    std::vector<std::pair<QString, QString>> positions;
-    for (std::size_t body = 0; body < kBodyCount; ++body) {
-        const bool retrograde = IsMarkedRetrograde(result.positions, static_cast<Body>(body));
-        positions.emplace_back(
-            QString::fromLatin1(kPositionRows[body]),
-            ToQString(texts.planet[body]) + (retrograde ? QStringLiteral("  (R)") : QString()));
-    }
+using TableRows = std::vector<std::pair<QString, QString>>;
 
+// A section as caption and value rows: its rows, then each table's rows
+// with the first cell as caption and the others after it.
+TableRows RowsOf(const ReportSection& section) {
+    TableRows rows;
+    for (const ReportRow& row : section.rows) {
+        rows.emplace_back(ToQString(row.caption), ToQString(row.value));
+    }
+    for (const ReportTable& table : section.tables) {
+        for (const auto& cells : table.rows) {
+            QStringList rest;
+            for (std::size_t cell = 1; cell < cells.size(); ++cell) {
+                if (!cells[cell].empty()) {
+                    rest << ToQString(cells[cell]);
+                }
+            }
+            rows.emplace_back(cells.empty() ? QString() : ToQString(cells[0]),
+                              rest.join(QStringLiteral("  ")));
+        }
+    }
+    return rows;
+}
+
+// The Vedic details and the positions side by side: the sections the
+// header does not already show.
+void DrawDetails(QPainter& painter, PagePen& pen, const ChartReport& report) {
     const double half = (pen.width() - pen.units(kChartGapPoints)) / 2;
-    const double right = pen.left() + half + pen.units(kChartGapPoints);
-    pen.line(QStringLiteral("Vedic details"), 12, true);
-    const double top = pen.y();
-    painter.save();
-    painter.setFont(PagePen::Font(12, true));
-    painter.drawText(QRectF(right, top - pen.units(16), half, pen.units(16)),
-                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Planetary positions"));
-    painter.restore();
-    const double vedicEnd = pen.table(pen.left(), pen.units(90), half, vedic, 9.5);
-    const double positionsEnd = pen.table(right, pen.units(110), half, positions, 9.5);
-    pen.moveTo(std::max(vedicEnd, positionsEnd));
+    const std::array<const ReportSection*, 2> columns = {FindSection(report, "vedic"),
+                                                         FindSection(report, "positions")};
+    const double top = pen.y() + pen.units(16);
+    double end = top;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        const double left =
+            pen.left() + static_cast<double>(column) * (half + pen.units(kChartGapPoints));
+        painter.save();
+        painter.setPen(Qt::black);
+        painter.setFont(PagePen::Font(12, true));
+        painter.drawText(QRectF(left, pen.y(), half, pen.units(16)), Qt::AlignLeft | Qt::AlignTop,
+                         ToQString(columns[column]->title));
+        painter.restore();
+        PagePen cell = pen;
+        cell.moveTo(top);
+        end = std::max(end, cell.table(left, pen.units(column == 0 ? 90 : 110), half,
+                                       RowsOf(*columns[column]), 9.5));
+    }
+    pen.moveTo(end);
+}
+
+std::size_t BesideRashi(const ChartReport& report) {
+    return static_cast<std::size_t>(FindChart(report.charts, kBesideRashi) - report.charts.data());
 }
 
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                   const ChartSet& charts, PrintedCharts& drawn) {
+                   const ChartReport& report, const std::vector<ChartDrawing>& charts,
+                   PrintedCharts& drawn) {
     PagePen pen(painter, page);
-    DrawHeader(pen, result);
+    DrawHeader(pen, result, report);
     pen.moveDown(12);
-    DrawDetails(painter, pen, result);
+    DrawDetails(painter, pen, report);
     pen.moveDown(18);
 
     const double gap = pen.units(kChartGapPoints);
@@ -218,48 +205,99 @@ void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& res
     const double height = half * frame.height() / frame.width();
     drawn[0] =
         DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0], kPaperColours);
-    drawn[kNavamsa] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
-                                charts[kNavamsa], kPaperColours);
+    const std::size_t index = BesideRashi(report);
+    drawn[index] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
+                             charts[index], kPaperColours);
 }
 
-// The second page: the six other divisional charts, three rows of two.
-void DrawSecondPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                    const ChartSet& charts, PrintedCharts& drawn) {
-    PagePen pen(painter, page);
-    pen.line(QStringLiteral("Divisional charts of %1").arg(Isolated(ToQString(result.birth.name))),
-             14, true, QColor(120, 40, 40));
-    pen.moveDown(10);
-
-    const double gap = pen.units(kChartGapPoints);
-    const double cellWidth = (page.width() - gap) / 2;
-    const double cellHeight = (page.bottom() - pen.y() - 2 * gap) / 3;
-    std::size_t cell = 0;
-    for (std::size_t chart = 1; chart < kPrintedChartCount; ++chart) {
-        if (chart == kNavamsa) {
-            continue;
+// The charts the first page leaves, two to a row, kRowsPerPage rows to a
+// page, each page headed with the name.
+bool DrawFurtherPages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page,
+                      const ChartResult& result, const std::vector<ChartDrawing>& charts,
+                      std::size_t beside, PrintedCharts& drawn) {
+    std::vector<std::size_t> left;
+    for (std::size_t chart = 1; chart < charts.size(); ++chart) {
+        if (chart != beside) {
+            left.push_back(chart);
         }
-        const double left = page.left() + static_cast<double>(cell % 2) * (cellWidth + gap);
-        const double top = pen.y() + static_cast<double>(cell / 2) * (cellHeight + gap);
-        drawn[chart] = DrawChart(painter, QRectF(left, top, cellWidth, cellHeight), charts[chart],
-                                 kPaperColours);
-        ++cell;
     }
+    constexpr std::size_t kPerPage = 2 * kRowsPerPage;
+    for (std::size_t first = 0; first < left.size(); first += kPerPage) {
+        if (!device.newPage()) {
+            return false;
+        }
+        PagePen pen(painter, page);
+        pen.line(
+            QStringLiteral("Divisional charts of %1").arg(Isolated(ToQString(result.birth.name))),
+            14, true, QColor(120, 40, 40));
+        pen.moveDown(10);
+        const double gap = pen.units(kChartGapPoints);
+        const double cellWidth = (page.width() - gap) / 2;
+        const double cellHeight =
+            (page.bottom() - pen.y() - (kRowsPerPage - 1) * gap) / kRowsPerPage;
+        for (std::size_t cell = 0; cell < kPerPage && first + cell < left.size(); ++cell) {
+            const std::size_t chart = left[first + cell];
+            const double x = page.left() + static_cast<double>(cell % 2) * (cellWidth + gap);
+            const double y = pen.y() + static_cast<double>(cell / 2) * (cellHeight + gap);
+            drawn[chart] = DrawChart(painter, QRectF(x, y, cellWidth, cellHeight), charts[chart],
+                                     kPaperColours);
+        }
+    }
+    return true;
+}
+
+// "28°00′" from a short position, "28 Can 00".
+QString DegreesAndMinutes(std::string_view position) {
+    if (position.size() < 9) {
+        return {};
+    }
+    return ToQString(position.substr(0, 2)) + QChar(0x00B0) + ToQString(position.substr(7, 2)) +
+           QChar(0x2032);
+}
+
+// The boxes with each body's degrees and minutes after its name.
+std::array<std::string, kSignCount> BoxesWithDegrees(const ReportChart& chart,
+                                                     const ChartResult& result) {
+    std::array<std::string, kSignCount> boxes;
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        for (const PlacedBody& placed : chart.placement->signs[sign].bodies()) {
+            const std::size_t slot = SlotOf(placed.body);
+            boxes[sign] += "\r\n";
+            boxes[sign] += (*chart.kind->names)[slot];
+            boxes[sign] += ' ';
+            boxes[sign] += DegreesAndMinutes(result.texts.planet[slot]).toStdString();
+            if (placed.retrograde) {
+                boxes[sign] += kRetrogradeMarker;
+            }
+        }
+    }
+    return boxes;
 }
 
 }  // namespace
 
-std::array<ChartDrawing, kPrintedChartCount> ChartDrawings(const ChartResult& result) {
-    std::array<ChartDrawing, kPrintedChartCount> charts;
-    charts[0].title = QStringLiteral("Rashi Chart");
-    charts[0].geometry = kRashiGrid;
-    charts[0].boxes = RashiCaptions(result.placements);
-    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
-        ChartDrawing& drawing = charts[1 + chart];
-        drawing.title = ToQString(kDivisionalCharts[chart].title);
-        drawing.geometry = kDivisionalGrid;
-        drawing.boxes = DivisionalCaptions(result.placements, chart);
+ChartDrawing ChartDrawingOf(const ReportChart& chart, const ChartResult& result,
+                            const ChartLook& look) {
+    ChartDrawing drawing;
+    drawing.title = ToQString(chart.kind->title);
+    drawing.geometry = chart.kind->rule == nullptr ? kRashiGrid : kDivisionalGrid;
+    drawing.style = look.style;
+    drawing.boxes = look.degreesInBoxes ? BoxesWithDegrees(chart, result) : BoxCaptions(chart);
+    if (chart.ascendantSign != kNoSign) {
+        drawing.lagnaSign = static_cast<std::size_t>(chart.ascendantSign);
     }
-    return charts;
+    // The word in the language of the chart's names.
+    drawing.lagnaWord =
+        chart.kind->names == &kVedicPlanetNames ? QStringLiteral("Lagna") : QStringLiteral("Asc");
+    return drawing;
+}
+
+std::vector<ChartDrawing> ChartDrawings(const ChartResult& result, const ChartLook& look) {
+    std::vector<ChartDrawing> drawings;
+    for (const ReportChart& chart : ReportChartsOf(result)) {
+        drawings.push_back(ChartDrawingOf(chart, result, look));
+    }
+    return drawings;
 }
 
 QPageSize LocalPageSize() {
@@ -269,11 +307,14 @@ QPageSize LocalPageSize() {
 }
 
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                   PrintedCharts& drawn) {
-    DrawFirstPage(painter, page, result, ChartDrawings(result), drawn);
+                   const ChartLook& look, PrintedCharts& drawn) {
+    const ChartReport report = BuildChartReport(result);
+    drawn.assign(report.charts.size(), {});
+    DrawFirstPage(painter, page, result, report, ChartDrawings(result, look), drawn);
 }
 
-bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, PrintedCharts& drawn) {
+bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const ChartLook& look,
+                     PrintedCharts& drawn) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -284,12 +325,13 @@ bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, Print
     const double margin =
         device.pageLayout().margins().isNull() ? kMarginPoints * device.logicalDpiY() / 72.0 : 0.0;
     const QRectF page = area.adjusted(margin, margin, -margin, -margin);
-    const ChartSet charts = ChartDrawings(result);
-    DrawFirstPage(painter, page, result, charts, drawn);
-    if (!device.newPage()) {
+    const ChartReport report = BuildChartReport(result);
+    const std::vector<ChartDrawing> charts = ChartDrawings(result, look);
+    drawn.assign(charts.size(), {});
+    DrawFirstPage(painter, page, result, report, charts, drawn);
+    if (!DrawFurtherPages(device, painter, page, result, charts, BesideRashi(report), drawn)) {
         return false;
     }
-    DrawSecondPage(painter, page, result, charts, drawn);
     return painter.end();
 }
 

@@ -2,9 +2,10 @@
 
 #include <QPageSize>
 #include <QRectF>
-#include <array>
+#include <vector>
 
 #include "export/ChartPainting.h"
+#include "pipeline/ChartReport.h"
 #include "pipeline/ChartResult.h"
 
 class QPagedPaintDevice;
@@ -12,24 +13,30 @@ class QPainter;
 
 namespace amsaview {
 
-// The Rashi chart and the divisional charts in the order of their rules.
-inline constexpr std::size_t kPrintedChartCount = 1 + kDivisionalChartCount;
-using PrintedCharts = std::array<DrawnChart, kPrintedChartCount>;
+// The charts as drawn, in the report's order; a chart not on the pages drawn
+// stays empty.
+using PrintedCharts = std::vector<DrawnChart>;
 
-// The eight charts of a result as the window shows them: titles, grids, boxes.
-std::array<ChartDrawing, kPrintedChartCount> ChartDrawings(const ChartResult& result);
+// One chart of the report as the window shows it: title, grid, style, boxes
+// and the Lagna.
+ChartDrawing ChartDrawingOf(const ReportChart& chart, const ChartResult& result,
+                            const ChartLook& look);
+// Every chart of a result, in the report's order.
+std::vector<ChartDrawing> ChartDrawings(const ChartResult& result, const ChartLook& look = {});
 
 // A4, or Letter where the system's locale measures in inches.
 QPageSize LocalPageSize();
 
-// The first page, in the painter's units: the birth, the Vedic details, the
-// nine positions, the Rashi chart and the Navamsa side by side. The charts it
-// drew are filled in.
+// The first page, in the painter's units: the birth, the clock, the Vedic
+// details, the positions, the Rashi chart and the Navamsa side by side. The
+// charts it drew are filled in.
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                   PrintedCharts& drawn);
+                   const ChartLook& look, PrintedCharts& drawn);
 
-// Both pages onto a printer or a PDF; the device's page layout is left as set.
-// False when the device cannot be painted on.
-bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, PrintedCharts& drawn);
+// Every page onto a printer or a PDF: the first, then the other charts two
+// to a row, three rows to a page, as many pages as they need. The device's
+// page layout is left as set. False when the device cannot be painted on.
+bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const ChartLook& look,
+                     PrintedCharts& drawn);
 
 }  // namespace amsaview

@@ -7,24 +7,17 @@
 #include <algorithm>
 
 #include "export/ChartOrnament.h"
+#include "export/ChartShapes.h"
 #include "qtcommon/QtText.h"
 
 namespace amsaview {
 namespace {
 
+using shapes::kTwipsPerScreenPixel;
+
 constexpr int kFrameWidth = 6945;  // twips
 constexpr int kFrameHeight = 5985;
-constexpr int kTwipsPerScreenPixel = 15;  // one line's width at 96 dpi
 constexpr int kTwipsPerPoint = 20;
-constexpr int kBoxTextInset = 90;   // from the box's top-left corner
-constexpr int kBoxTextMargin = 30;  // bottom, and right of the sign number's column
-constexpr int kNumberWidth = 300;
-constexpr int kNumberHeight = 240;
-constexpr int kTitleTop = 570;  // from the centre's top
-constexpr int kTitleHeight = 420;
-constexpr int kOrnamentGap = 60;
-constexpr int kOrnamentWidth = 2940;
-constexpr int kOrnamentHeight = 1500;
 
 constexpr double kBoxPoints = 8.0;
 constexpr double kSmallestBoxPoints = 5.5;
@@ -96,8 +89,8 @@ QSizeF ChartFrameTwips(const GridGeometry& geometry) {
             static_cast<double>(std::max(kFrameHeight, gridBottom))};
 }
 
-ChartLayout LayOutChart(const QRectF& area, const GridGeometry& geometry) {
-    const QSizeF frameTwips = ChartFrameTwips(geometry);
+ChartLayout LayOutChart(const QRectF& area, const ChartDrawing& chart) {
+    const QSizeF frameTwips = ChartFrameTwips(chart.geometry);
     ChartLayout layout;
     const double scale =
         std::min(area.width() / frameTwips.width(), area.height() / frameTwips.height());
@@ -106,74 +99,74 @@ ChartLayout LayOutChart(const QRectF& area, const GridGeometry& geometry) {
     layout.frame = QRectF(QPointF(area.center().x() - frameSize.width() / 2,
                                   area.center().y() - frameSize.height() / 2),
                           frameSize);
-    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        const GridCell cell = kSignCells[sign];
-        const QRectF box(
-            layout.frame.left() + (geometry.firstLeft + cell.column * geometry.pitchX) * scale,
-            layout.frame.top() + (geometry.firstTop + cell.row * geometry.pitchY) * scale,
-            geometry.boxWidth * scale, geometry.boxHeight * scale);
-        layout.boxes[sign] = box;
-        layout.textAreas[sign] =
-            box.adjusted(kBoxTextInset * scale, kBoxTextInset * scale,
-                         -(kNumberWidth + kBoxTextMargin) * scale, -kBoxTextMargin * scale);
-    }
+    ShaperOf(chart.style).Shape(chart.geometry, chart.lagnaSign, layout);
     return layout;
 }
 
 DrawnChart DrawChart(QPainter& painter, const QRectF& area, const ChartDrawing& chart,
                      const ChartColours& colours) {
     DrawnChart drawn;
-    drawn.layout = LayOutChart(area, chart.geometry);
+    drawn.layout = LayOutChart(area, chart);
     const ChartLayout& layout = drawn.layout;
     const double unitsPerTwip = layout.unitsPerTwip;
-    const auto twips = [&](double left, double top, double width, double height) {
-        return QRectF(layout.frame.left() + left * unitsPerTwip,
-                      layout.frame.top() + top * unitsPerTwip, width * unitsPerTwip,
-                      height * unitsPerTwip);
-    };
     const ScaledFonts fonts(painter, unitsPerTwip);
-    const GridGeometry& grid = chart.geometry;
 
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(layout.frame, colours.background);
 
     const double line = kTwipsPerScreenPixel * unitsPerTwip;
     const QFont numberFont = fonts.courier(kNumberPoints, true);
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        const QRectF& box = layout.boxes[sign];
         painter.setPen(QPen(colours.outline, line));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(line / 2, line / 2, -line, -line));
+        painter.drawPolygon(layout.outlines[sign]);
 
         painter.setPen(colours.signNumber);
         painter.setFont(numberFont);
-        const QRectF corner(box.right() - (kNumberWidth + 2 * kTwipsPerScreenPixel) * unitsPerTwip,
-                            box.top() + line, kNumberWidth * unitsPerTwip,
-                            kNumberHeight * unitsPerTwip);
-        painter.drawText(corner, Qt::AlignCenter, QString::number(sign + 1));
+        painter.drawText(layout.numberAreas[sign], Qt::AlignCenter, QString::number(sign + 1));
 
         const QRectF& textArea = layout.textAreas[sign];
         const QStringList lines = BoxLines(chart.boxes[sign]);
-        if (!lines.isEmpty()) {
-            const QString text = lines.join(QLatin1Char('\n'));
-            painter.setFont(FittingFont(fonts, painter.device(), text, textArea.size()));
-            painter.setPen(colours.names);
-            painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, text, &drawn.textBounds[sign]);
+        const bool lagna = layout.lagnaSign == sign;
+        if (!lines.isEmpty() || lagna) {
+            // The Lagna's word heads the box, in its own colour, and counts
+            // towards the room the names need.
+            const QString word = lagna ? chart.lagnaWord : QString();
+            const QString names = lines.join(QLatin1Char('\n'));
+            const QString all =
+                lagna ? (names.isEmpty() ? word : word + QLatin1Char('\n') + names) : names;
+            const QFont font = FittingFont(fonts, painter.device(), all, textArea.size());
+            painter.setFont(font);
+            QRectF namesArea = textArea;
+            if (lagna) {
+                QFont bold = font;
+                bold.setBold(true);
+                painter.setFont(bold);
+                painter.setPen(colours.lagna);
+                painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, word);
+                namesArea.setTop(textArea.top() + QFontMetricsF(font, painter.device()).height());
+                painter.setFont(font);
+            }
+            if (!names.isEmpty()) {
+                painter.setPen(colours.names);
+                painter.drawText(namesArea, Qt::AlignLeft | Qt::AlignTop, names,
+                                 &drawn.textBounds[sign]);
+            }
         }
         drawn.lines[sign] = lines;
     }
+    if (!layout.lagnaStroke.isNull()) {
+        painter.setPen(QPen(colours.lagna, 2 * line, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(layout.lagnaStroke);
+    }
 
-    const double centreLeft = grid.firstLeft + grid.pitchX;
-    const double centreTop = grid.firstTop + grid.pitchY;
-    const QRectF title = twips(centreLeft, centreTop + kTitleTop, 2 * grid.pitchX, kTitleHeight);
     painter.setFont(fonts.sansSerif(kTitlePoints));
     painter.setPen(colours.title);
-    painter.drawText(title, Qt::AlignCenter, chart.title);
-
-    const QRectF ornament =
-        twips(centreLeft + grid.pitchX - kOrnamentWidth / 2.0,
-              centreTop + kTitleTop + kTitleHeight + kOrnamentGap, kOrnamentWidth, kOrnamentHeight);
-    DrawChartOrnament(painter, ornament);
+    painter.drawText(layout.titleArea, Qt::AlignCenter, chart.title);
+    if (layout.ornamentArea) {
+        DrawChartOrnament(painter, *layout.ornamentArea);
+    }
     painter.restore();
     return drawn;
 }

@@ -5,49 +5,19 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "export/ChartStyle.h"
 #include "model/LookupLists.h"
 
 class QPainter;
 
 namespace amsaview {
 
-// Where a chart's sign boxes sit, in twips from the chart frame's corner.
-struct GridGeometry {
-    int firstLeft;
-    int firstTop;
-    int pitchX;
-    int pitchY;
-    int boxWidth;  // a box is one line wider than the pitch, so neighbours share their outline
-    int boxHeight;
-};
-
 inline constexpr GridGeometry kRashiGrid{135, 135, 1710, 1440, 1725, 1455};
 inline constexpr GridGeometry kDivisionalGrid{120, 120, 1680, 1440, 1695, 1455};
-
-struct GridCell {
-    int row;  // 0 = top
-    int column;
-};
-
-// The South-Indian grid is sign-fixed: Aries second in the top row, the other
-// signs following clockwise round the rim, the inner four cells left free.
-inline constexpr std::array<GridCell, kSignCount> kSignCells = {{
-    {0, 1},  // Aries
-    {0, 2},  // Taurus
-    {0, 3},  // Gemini
-    {1, 3},  // Cancer
-    {2, 3},  // Leo
-    {3, 3},  // Virgo
-    {3, 2},  // Libra
-    {3, 1},  // Scorpio
-    {3, 0},  // Sagittarius
-    {2, 0},  // Capricorn
-    {1, 0},  // Aquarius
-    {0, 0},  // Pisces
-}};
 
 // The lines a box shows: its "\r\n"-separated names without the empty first line.
 QStringList BoxLines(std::string_view boxText);
@@ -56,48 +26,48 @@ QStringList BoxLines(std::string_view boxText);
 // than the frame the window was composed with.
 QSizeF ChartFrameTwips(const GridGeometry& geometry);
 
-// Light texts on the window's brown, or ink on white paper.
+// Dark ink on the window's ochre, or on white paper: every text of a box
+// stands out from it by at least 4.5:1.
 struct ChartColours {
     QColor background;
     QColor outline;
     QColor signNumber;
     QColor names;
     QColor title;
+    QColor lagna;  // the stroke and word that mark the Lagna's box
 };
 
-inline const ChartColours kScreenColours{QColor(199, 121, 50), Qt::black, QColor(128, 128, 128),
-                                         Qt::white, QColor(0, 255, 255)};
-inline const ChartColours kPaperColours{Qt::white, Qt::black, QColor(110, 110, 110), Qt::black,
-                                        QColor(120, 40, 40)};
+inline const ChartColours kScreenColours{QColor(199, 121, 50), Qt::black,
+                                         QColor(60, 0, 0),     Qt::black,
+                                         QColor(0, 0, 90),     QColor(70, 0, 0)};
+inline const ChartColours kPaperColours{Qt::white, Qt::black,           QColor(110, 110, 110),
+                                        Qt::black, QColor(120, 40, 40), QColor(150, 0, 0)};
 
-// One chart as drawn: its title, grid and the twelve boxes' captions,
-// Aries .. Pisces, as the pipeline wrote them.
+// One chart as drawn: its title, grid, style, the twelve boxes' texts,
+// Aries .. Pisces, and the Lagna's box with the word that marks it.
 struct ChartDrawing {
     QString title;
     GridGeometry geometry = kRashiGrid;
+    ChartStyle style = ChartStyle::South;
     std::array<std::string, kSignCount> boxes;
+    std::optional<std::size_t> lagnaSign;
+    QString lagnaWord;  // "Lagna" beside the Sanskrit names, "Asc" beside the English
 };
 
 // Where a chart's parts fall when it is drawn as large as fits in an area,
-// centred.
-struct ChartLayout {
-    double unitsPerTwip = 1.0;
-    QRectF frame;
-    std::array<QRectF, kSignCount> boxes;      // each sign's box, Aries .. Pisces
-    std::array<QRectF, kSignCount> textAreas;  // where the box's names go
-};
-
-ChartLayout LayOutChart(const QRectF& area, const GridGeometry& geometry);
+// centred, in its style.
+ChartLayout LayOutChart(const QRectF& area, const ChartDrawing& chart);
 
 // What was drawn where, so that callers and checks can see the boxes.
 struct DrawnChart {
     ChartLayout layout;
-    std::array<QStringList, kSignCount> lines;
+    std::array<QStringList, kSignCount> lines;  // the bodies' lines, without the Lagna's word
     std::array<QRectF, kSignCount> textBounds;  // what the names took of their area
 };
 
 // Paints the chart as large as fits in the area, centred: the background,
-// twelve numbered boxes with their names, the title and the ornament. Fonts
+// twelve numbered boxes with their names, the Lagna's mark, the title and
+// the ornament. Fonts
 // follow the chart's scale, so the window at 96 dpi and the page look alike.
 DrawnChart DrawChart(QPainter& painter, const QRectF& area, const ChartDrawing& chart,
                      const ChartColours& colours);

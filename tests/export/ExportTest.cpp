@@ -12,6 +12,7 @@
 #include <QTransform>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <cmath>
 
 #include "export/ChartExport.h"
 #include "pipeline/ComputeChart.h"
@@ -172,12 +173,124 @@ class ExportTest : public QObject {
                     .contains("Positions: Swiss Ephemeris, Lahiri ICRC ayanamsa, true node"));
     }
 
+    // Delhi, 15 March 1947, 00:30: Lagna 19 Sco 12, Navamsa Lagna Sagittarius
+    // (worked in the report's tests). Each style puts every body's name and
+    // the Lagna's word inside the outline of the right sign.
+    void everyStyleDrawsTheBodiesAndTheLagnaInTheirSigns() {
+        const ChartResult delhi = testing::ComputedChart(testing::DelhiForm(1947, 3, 15, 0, 30));
+        struct Chart {
+            std::size_t index;
+            std::size_t lagna;
+            const char* word;
+        };
+        constexpr Chart kCharts[] = {{0, 7, "Lagna"}, {5, 8, "Asc"}};
+        for (const ChartStyle style : kChartStyles) {
+            const QString name = StyleName(style);
+            PrintedCharts drawn;
+            QString error;
+            const auto texts = SvgTexts(ChartSvg(delhi, {style, false}, &drawn), error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            const auto inside = [&](const QPolygonF& outline, const QString& text) {
+                return std::ranges::count_if(texts, [&](const SvgText& t) {
+                    return t.text == text && outline.containsPoint(t.at, Qt::OddEvenFill);
+                });
+            };
+            for (const Chart& chart : kCharts) {
+                const ChartLayout& layout = drawn[chart.index].layout;
+                QCOMPARE(layout.lagnaSign, std::optional<std::size_t>(chart.lagna));
+                QVERIFY2(inside(layout.outlines[chart.lagna], chart.word) == 1, qPrintable(name));
+                int bodies = 0;
+                for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+                    for (const QString& line : drawn[chart.index].lines[sign]) {
+                        QVERIFY2(inside(layout.outlines[sign], line.trimmed()) >= 1,
+                                 qPrintable(QStringLiteral("%1, chart %2, sign %3: %4")
+                                                .arg(name)
+                                                .arg(chart.index)
+                                                .arg(sign + 1)
+                                                .arg(line)));
+                        ++bodies;
+                    }
+                    // Each box carries its own sign's number.
+                    QVERIFY2(inside(layout.outlines[sign], QString::number(sign + 1)) >= 1,
+                             qPrintable(QStringLiteral("%1: number %2").arg(name).arg(sign + 1)));
+                }
+                QCOMPARE(bodies, kBodyCount);
+                const QRectF lagnaBox = layout.boxes[chart.lagna].adjusted(-1, -1, 1, 1);
+                if (style == ChartStyle::North) {
+                    // House 1 is the top centre kite, whatever the sign rising.
+                    const QPointF topCentre(layout.boxes[chart.lagna].center().x(),
+                                            layout.boxes[chart.lagna].top() + 2);
+                    QVERIFY(layout.outlines[chart.lagna].containsPoint(topCentre, Qt::OddEvenFill));
+                    QVERIFY(layout.lagnaStroke.isNull());
+                } else {
+                    QVERIFY2(!layout.lagnaStroke.isNull(), qPrintable(name));
+                    QVERIFY(lagnaBox.contains(layout.lagnaStroke.p1()) &&
+                            lagnaBox.contains(layout.lagnaStroke.p2()));
+                }
+            }
+        }
+    }
+
+    // In the North-Indian diamond the houses stay and the signs turn: house 1
+    // at the top holds the Lagna's sign, the houses counted anticlockwise.
+    void northIndianHousesFollowTheLagna() {
+        ChartDrawing chart;
+        chart.style = ChartStyle::North;
+        chart.lagnaSign = 7;  // Scorpio rising
+        const ChartLayout layout = LayOutChart(QRectF(0, 0, 700, 600), chart);
+        // House 1 (top centre) Scorpio, house 4 (left middle) Aquarius, house 7
+        // (bottom centre) Taurus, house 10 (right middle) Leo.
+        QVERIFY(layout.boxes[7].top() < layout.boxes[10].top());
+        QVERIFY(layout.boxes[10].left() < layout.boxes[1].left() + 1);
+        QVERIFY(layout.boxes[1].bottom() > layout.boxes[4].bottom() - 1);
+        QVERIFY(layout.boxes[4].right() > layout.boxes[10].right());
+    }
+
+    // WCAG 2 contrast of each box text against its box, on screen and paper.
+    void boxTextsStandOutFromTheirBoxes() {
+        const auto luminance = [](const QColor& colour) {
+            const auto linear = [](double c) {
+                return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+                   0.0722 * linear(colour.blueF());
+        };
+        const auto contrast = [&](const QColor& a, const QColor& b) {
+            const double la = luminance(a);
+            const double lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        for (const ChartColours* colours : {&kScreenColours, &kPaperColours}) {
+            for (const QColor& text :
+                 {colours->signNumber, colours->names, colours->lagna, colours->title}) {
+                QVERIFY2(contrast(text, colours->background) >= 4.5,
+                         qPrintable(QStringLiteral("%1 on %2: %3")
+                                        .arg(text.name(), colours->background.name())
+                                        .arg(contrast(text, colours->background))));
+            }
+        }
+        // The check itself: white on black is 21:1, the old grey numbers on ochre fail.
+        QCOMPARE(qRound(contrast(Qt::white, Qt::black)), 21);
+        QVERIFY(contrast(QColor(128, 128, 128), QColor(199, 121, 50)) < 4.5);
+    }
+
+    void degreesInBoxesFollowEachName() {
+        const ChartResult delhi = testing::ComputedChart(testing::DelhiForm(1947, 3, 15, 0, 30));
+        const auto plain = ChartDrawings(delhi);
+        const auto withDegrees = ChartDrawings(delhi, {ChartStyle::South, true});
+        QCOMPARE(plain[0].boxes[11], std::string("\r\nSurya"));  // the Sun at 00 Pis 15
+        QCOMPARE(withDegrees[0].boxes[11], std::string("\r\nSurya 00\u00B015\u2032"));
+        // Mercury 18 Aqu 59, turned back, beside Mars 14 Aqu 51.
+        QCOMPARE(withDegrees[0].boxes[10],
+                 std::string("\r\nBudha 18\u00B059\u2032 (R) \r\nMangala 14\u00B051\u2032"));
+    }
+
     void svgNamesLieInTheirSignsBoxes() {
         for (const Example& example : Examples()) {
             PrintedCharts drawn;
             QString error;
             const auto texts =
-                SvgTexts(ChartSvg(testing::ComputedChart(example.form), &drawn), error);
+                SvgTexts(ChartSvg(testing::ComputedChart(example.form), {}, &drawn), error);
             QVERIFY2(error.isEmpty(), qPrintable(error));
             std::size_t namesChecked = 0;
             for (const std::size_t chart : {std::size_t{0}, std::size_t{5}}) {

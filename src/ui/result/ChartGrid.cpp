@@ -34,7 +34,7 @@ ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
     setFixedSize(qRound(frame.width()), qRound(frame.height()));
     SetColour(*this, QPalette::Window, kScreenColours.background.rgb());
 
-    const ChartLayout layout = LayOutChart(QRectF(rect()), geometry);
+    const ChartLayout layout = LayOutChart(QRectF(rect()), chart_);
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
         auto* label = new BoxTextHolder(this);
         label->setObjectName(boxNames[sign]);
@@ -51,6 +51,18 @@ void ChartGrid::setBoxes(std::span<const std::string, kSignCount> boxes) {
         boxLabels_[sign]->setText(BoxLines(boxes[sign]).join(QLatin1Char('\n')));
     }
     update();
+}
+
+void ChartGrid::setChart(const ChartDrawing& chart) {
+    const QString title = chart_.title;
+    chart_ = chart;
+    chart_.title = title;
+    // The style moves the boxes: the labels follow them.
+    const ChartLayout layout = LayOutChart(QRectF(rect()), chart_);
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        boxLabels_[sign]->setGeometry(layout.textAreas[sign].toRect());
+    }
+    setBoxes(chart.boxes);
 }
 
 void ChartGrid::paintEvent(QPaintEvent*) {

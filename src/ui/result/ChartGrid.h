@@ -23,6 +23,8 @@ class ChartGrid final : public QWidget {
               const std::array<QString, kSignCount>& boxNames, QWidget* parent = nullptr);
 
     void setBoxes(std::span<const std::string, kSignCount> boxes);
+    // The whole drawing: style, boxes and the Lagna; the title stays.
+    void setChart(const ChartDrawing& chart);
     const QString& title() const { return chart_.title; }
     const ChartDrawing& chart() const { return chart_; }
     // What the last paint drew.

@@ -7,13 +7,14 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include "export/ChartPages.h"
 #include "pipeline/ChartCaptions.h"
 #include "qtcommon/QtText.h"
+#include "ui/common/ApplicationTitle.h"
 #include "ui/common/ElidingLabel.h"
 #include "ui/common/ProgramColours.h"
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFonts.h"
-#include "ui/common/ApplicationTitle.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/ChartViews.h"
 
@@ -394,9 +395,11 @@ void frmDisplay::showResult(const ChartResult& result) {
     }
     lblMethod_->setText(
         QStringLiteral("Positions: %1").arg(ToQString(MethodDescription(result.method))));
-    fraBirthchart_->setBoxes(RashiCaptions(result.placements));
-    for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
-        divisionalFrames_[chart]->setBoxes(DivisionalCaptions(result.placements, chart));
+    // The report's charts in its order: the Rashi chart, then the tabs'.
+    const std::vector<ChartDrawing> drawings = ChartDrawings(result);
+    fraBirthchart_->setChart(drawings[0]);
+    for (std::size_t chart = 0; chart < divisionalFrames_.size(); ++chart) {
+        divisionalFrames_[chart]->setChart(drawings[1 + chart]);
     }
 }
 

@@ -38,7 +38,7 @@ void PreparePrinter(QPrinter& printer) {
 
 void PaintOrComplain(QPrinter& printer, QWidget& parent, const ChartResult& result) {
     PrintedCharts drawn;
-    if (!PaintChartPages(printer, result, drawn)) {
+    if (!PaintChartPages(printer, result, ChartLook{}, drawn)) {
         ShowFailure(parent, QStringLiteral("The chart could not be printed on %1.")
                                 .arg(printer.printerName().isEmpty() ? printer.outputFileName()
                                                                      : printer.printerName()));

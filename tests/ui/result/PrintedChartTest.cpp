@@ -10,10 +10,10 @@
 #include "support/FormExamples.h"
 #include "support/PdfText.h"
 #include "support/RecordingSeams.h"
-#include "ui/shell/MDI.h"
 #include "ui/common/WebPages.h"
 #include "ui/result/ChartGrid.h"
 #include "ui/result/frmDisplay.h"
+#include "ui/shell/MDI.h"
 
 namespace amsaview {
 
@@ -36,17 +36,17 @@ class PrintedChartTest : public QObject {
 
     void screenAndPageDrawTheSameBoxes() {
         PrintedCharts printed;
-        QVERIFY(!ChartPdf(frame_->display().result(), &printed).isEmpty());
+        QVERIFY(!ChartPdf(frame_->display().result(), {}, &printed).isEmpty());
         const auto drawings = ChartDrawings(frame_->display().result());
         const QList<ChartGrid*> grids = frame_->display().findChildren<ChartGrid*>();
-        QCOMPARE(grids.size(), qsizetype{kPrintedChartCount});
+        QCOMPARE(grids.size(), qsizetype{kChartKinds.size()});
         int compared = 0;
         for (ChartGrid* grid : grids) {
             static_cast<void>(grid->grab());  // paints it, shown or not
             const auto titled = std::ranges::find_if(
                 drawings, [&](const ChartDrawing& chart) { return chart.title == grid->title(); });
             const auto index = static_cast<std::size_t>(titled - drawings.begin());
-            QVERIFY2(index < kPrintedChartCount, qPrintable(grid->title()));
+            QVERIFY2(index < kChartKinds.size(), qPrintable(grid->title()));
             for (std::size_t sign = 0; sign < kSignCount; ++sign) {
                 QVERIFY2(
                     grid->drawn().lines[sign] == printed[index].lines[sign],
