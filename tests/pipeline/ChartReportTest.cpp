@@ -35,6 +35,10 @@ std::vector<std::string_view> Ids(const ReportCharts& charts) {
 // D4 third quarter: 7th, Taurus. D7 fifth seventh (1152/257) from the 7th,
 // Taurus: Virgo. D9 sixth ninth from Cancer: Sagittarius. D10 seventh tenth
 // from the 9th, Cancer: Capricorn. D12 eighth twelfth from Scorpio: Gemini.
+TEST(ChartKinds, EveryDivisionalRuleIsOneChartNamedAsItsRule) {
+    EXPECT_TRUE(EveryRuleIsOneChart());
+}
+
 TEST(ChartReport, ChartsInOrderWithTheirNamesAndTheLagnaOfADelhiBirth) {
     const ChartResult result = DelhiBirth();
     ASSERT_EQ(result.texts.lblLagnaPosition, "19 Sco 12");
