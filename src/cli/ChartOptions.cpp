@@ -7,6 +7,7 @@
 #include <thread>
 #include <utility>
 
+#include "register/AafFile.h"
 #include "register/BirthFile.h"
 
 namespace amsaview {
@@ -52,7 +53,8 @@ constexpr Option kBatchOptions[] = {
 };
 
 constexpr Option kBirthFileOptions[] = {
-    {"birth", "Take the birth from a birth file (.amsaview.json) instead.", "FILE"},
+    {"birth", "Take the birth from a birth file (.amsaview.json) or an AAF file (.aaf) instead.",
+     "FILE"},
     {"index", "Which birth of the file, counted from 1 (the first when left out).", "N"},
 };
 
@@ -124,6 +126,42 @@ ChartRequest Batch(const QCommandLineParser& parser) {
     return settings;
 }
 
+// Which of `count` births --index names, counted from 1; the first without it.
+RegisterResult<std::size_t> ChosenIndex(const QCommandLineParser& parser, qsizetype count) {
+    qsizetype index = 1;
+    if (parser.isSet(QStringLiteral("index"))) {
+        bool isNumber = false;
+        index = parser.value(QStringLiteral("index")).toLongLong(&isNumber);
+        if (!isNumber || index < 1 || index > count) {
+            return RegisterError{
+                QStringLiteral("--index must be a number from 1 to %1").arg(count)};
+        }
+    }
+    return static_cast<std::size_t>(index - 1);
+}
+
+// --index counts every record of an AAF file, so that it names the same
+// record whether or not others can be read.
+ChartRequest FromAafFile(const QCommandLineParser& parser, const QString& path) {
+    const auto records = ReadAafFile(path);
+    if (!records) {
+        return records.error();
+    }
+    const auto count = static_cast<qsizetype>(records.value().size());
+    if (count == 0) {
+        return QStringLiteral("%1 holds no births").arg(path);
+    }
+    const auto index = ChosenIndex(parser, count);
+    if (!index) {
+        return index.error();
+    }
+    const AafRecord& record = records.value()[index.value()];
+    if (const auto* fault = std::get_if<AafFault>(&record)) {
+        return QStringLiteral("%1: %2").arg(path, AafFaultText(*fault));
+    }
+    return std::get<SavedBirth>(record).form;
+}
+
 // The form a birth file kept; the file stands for every option of the form.
 ChartRequest FromBirthFile(const QCommandLineParser& parser) {
     for (const auto& options :
@@ -136,6 +174,9 @@ ChartRequest FromBirthFile(const QCommandLineParser& parser) {
         }
     }
     const QString path = parser.value(QStringLiteral("birth"));
+    if (IsAafPath(path)) {
+        return FromAafFile(parser, path);
+    }
     const auto births = ReadBirthFile(path);
     if (!births) {
         return births.error();
@@ -144,15 +185,11 @@ ChartRequest FromBirthFile(const QCommandLineParser& parser) {
     if (count == 0) {
         return QStringLiteral("%1 holds no births").arg(path);
     }
-    qsizetype index = 1;
-    if (parser.isSet(QStringLiteral("index"))) {
-        bool isNumber = false;
-        index = parser.value(QStringLiteral("index")).toLongLong(&isNumber);
-        if (!isNumber || index < 1 || index > count) {
-            return QStringLiteral("--index must be a number from 1 to %1").arg(count);
-        }
+    const auto index = ChosenIndex(parser, count);
+    if (!index) {
+        return index.error();
     }
-    return births.value()[static_cast<std::size_t>(index - 1)].form;
+    return births.value()[index.value()].form;
 }
 
 template <typename Value, std::size_t N>

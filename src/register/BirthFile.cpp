@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include "register/AafFile.h"
 #include "register/BirthFileVersions.h"
 
 namespace amsaview {
@@ -102,7 +103,7 @@ RegisterStatus WriteBirthFile(const QString& path, const std::vector<SavedBirth>
     return Done{};
 }
 
-RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path) {
+RegisterResult<QByteArray> ReadBoundedFile(const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     // A device or a pipe could be endless, and a FIFO would block the open.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
@@ -113,18 +114,53 @@ RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path) {
         return RegisterError{
             QStringLiteral("%1 cannot be read: %2").arg(shown, file.errorString())};
     }
-    const QByteArray json = file.read(kLargestBirthFile + 1);
-    if (json.size() > kLargestBirthFile) {
+    QByteArray text = file.read(kLargestBirthFile + 1);
+    if (text.size() > kLargestBirthFile) {
         return RegisterError{QStringLiteral("%1 is larger than %2 MB, too large for a birth file")
                                  .arg(shown)
                                  .arg(kLargestBirthFile >> 20)};
     }
-    auto births = BirthsFromJson(json);
+    return text;
+}
+
+RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path) {
+    const auto json = ReadBoundedFile(path);
+    if (!json) {
+        return RegisterError{json.error()};
+    }
+    auto births = BirthsFromJson(json.value());
     if (!births) {
         return RegisterError{
             QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), births.error())};
     }
     return births;
+}
+
+RegisterResult<ImportedBirths> ImportBirths(const QString& path) {
+    if (!IsAafPath(path)) {
+        auto births = ReadBirthFile(path);
+        if (!births) {
+            return RegisterError{births.error()};
+        }
+        return ImportedBirths{std::move(births).value(), {}};
+    }
+    const auto records = ReadAafFile(path);
+    if (!records) {
+        return RegisterError{records.error()};
+    }
+    ImportedBirths imported;
+    for (const AafRecord& record : records.value()) {
+        if (const auto* birth = std::get_if<SavedBirth>(&record)) {
+            imported.births.push_back(*birth);
+        } else {
+            imported.skipped.append(AafFaultText(std::get<AafFault>(record)));
+        }
+    }
+    return imported;
+}
+
+RegisterStatus ExportBirths(const QString& path, const std::vector<SavedBirth>& births) {
+    return IsAafPath(path) ? WriteAafFile(path, births) : WriteBirthFile(path, births);
 }
 
 }  // namespace amsaview

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "register/RegisterResult.h"
@@ -27,6 +28,18 @@ RegisterStatus WriteBirthFile(const QString& path, const std::vector<SavedBirth>
 // Far more than any collection of births; a larger file, or one that is not
 // a regular file, is refused unread.
 inline constexpr qint64 kLargestBirthFile = qint64{64} << 20;
+// The bytes of a birth or AAF file, within those bounds.
+RegisterResult<QByteArray> ReadBoundedFile(const QString& path);
 RegisterResult<std::vector<SavedBirth>> ReadBirthFile(const QString& path);
+
+// Import Births and Export Births: AAF for a file ending in .aaf, the birth
+// file otherwise. An AAF record that cannot be read is left out and named;
+// a birth file is read whole or not at all.
+struct ImportedBirths {
+    std::vector<SavedBirth> births;
+    QStringList skipped;  // "the record at line 12: ..."
+};
+RegisterResult<ImportedBirths> ImportBirths(const QString& path);
+RegisterStatus ExportBirths(const QString& path, const std::vector<SavedBirth>& births);
 
 }  // namespace amsaview

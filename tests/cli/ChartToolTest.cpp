@@ -267,4 +267,35 @@ TEST(ChartTool, ABirthFileThatIsNoRegularFileIsRefusedAtOnce) {
     EXPECT_EQ(run.err, "amsaview-chart: " + QFile::encodeName(link) + " is not a regular file\n");
 }
 
+// --index counts every record of an AAF file; a broken one is named with its
+// line and the others still chart.
+TEST(ChartTool, ABirthFromAnAafFileMatchesTheSameBirthTyped) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("family.aaf"));
+    {
+        QFile aaf(file);
+        ASSERT_TRUE(aaf.open(QIODevice::WriteOnly));
+        aaf.write(
+            "#A93:Broken,Date,m,31.2.1800,12:00,*,*\n"
+            "#B93:*,28n36,77e12,5he30,0\n"
+            "#A93:KUMAR,RAM,m,7.3.1975,9:05,Pune,*\n"
+            "#B93:*,28n36,77e12,5he30,0\n"
+            "#ZNAM:IST\n");
+    }
+    const ToolRun fromFile = RunTool({"--birth", file, "--index", "2"});
+    const ToolRun typed =
+        RunTool({"--name", "RAM KUMAR", "--date", "1975-03-07", "--time", "09:05", "--lon", "77E12",
+                 "--lat", "28N36", "--zone", "34", "--city", "Pune"});
+    ASSERT_EQ(fromFile.exitCode, 0) << fromFile.err.toStdString();
+    EXPECT_EQ(fromFile.out, typed.out);
+
+    const ToolRun broken = RunTool({"--birth", file});
+    EXPECT_EQ(broken.exitCode, 2);
+    EXPECT_EQ(broken.err, "amsaview-chart: " + file.toUtf8() +
+                              ": the record at line 1: the date \"31.2.1800\" is not a day "
+                              "D.M.YYYY from 1901 to 2050\n");
+    EXPECT_EQ(RunTool({"--birth", file, "--index", "3"}).err,
+              "amsaview-chart: --index must be a number from 1 to 2\n");
+}
+
 }  // namespace

@@ -408,6 +408,13 @@ TEST(BirthFile, OnlyARegularFileOfBoundedSizeIsRead) {
     const auto read = ReadBirthFile(huge);
     ASSERT_FALSE(read);
     EXPECT_EQ(read.error(), huge + " is larger than 64 MB, too large for a birth file");
+
+    // An AAF import reads through the same guard.
+    const QString aafToZero = folder.filePath("to-zero.aaf");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), aafToZero));
+    const auto imported = ImportBirths(aafToZero);
+    ASSERT_FALSE(imported);
+    EXPECT_EQ(imported.error(), aafToZero + " is not a regular file");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "pipeline/ComputeChart.h"
 #include "pipeline/ValidateBirthData.h"
 #include "qtcommon/QtText.h"
+#include "register/AafFile.h"
 #include "register/BirthFile.h"
 #include "ui/common/ApplicationTitle.h"
 #include "ui/common/MessageBoxes.h"
@@ -22,10 +23,11 @@
 namespace amsaview {
 namespace {
 
-const QString kBirthFileFilter = QStringLiteral("Birth files (*%1);;All files (*)");
+const QString kBirthFileFilter =
+    QStringLiteral("Birth files (*%1);;AAF files (*%2 *.AAF);;All files (*)");
 
 QString BirthFileFilter() {
-    return kBirthFileFilter.arg(QLatin1String(kBirthFileSuffix));
+    return kBirthFileFilter.arg(QLatin1String(kBirthFileSuffix), QLatin1String(kAafSuffix));
 }
 
 // The birth commands open the window's File menu, as New and Open do in any
@@ -341,22 +343,26 @@ void AppController::importBirths() {
     if (path.isEmpty()) {
         return;
     }
-    const auto read = ReadBirthFile(path);
+    const auto read = ImportBirths(path);
     if (!read) {
         messages_->show(over, read.error(), MessageIcon::Critical);
         return;
     }
-    const auto saved = births_.store().saveAllNew(read.value());
+    const auto saved = births_.store().saveAllNew(read.value().births);
     if (!saved) {
         messages_->show(over, saved.error(), MessageIcon::Critical);
         return;
     }
     const auto count = saved.value().size();
-    messages_->show(over,
-                    QStringLiteral("%1 %2 imported from %3.")
-                        .arg(count)
-                        .arg(count == 1 ? QStringLiteral("birth") : QStringLiteral("births"), path),
-                    MessageIcon::Information);
+    QString report =
+        QStringLiteral("%1 %2 imported from %3.")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("birth") : QStringLiteral("births"), path);
+    const QStringList& skipped = read.value().skipped;
+    if (!skipped.isEmpty()) {
+        report += QStringLiteral("\n\nNot imported:\n") + skipped.join(u'\n');
+    }
+    messages_->show(over, report, MessageIcon::Information);
     refreshRecent();
 }
 
@@ -388,10 +394,10 @@ void AppController::exportBirths(const QList<BirthId>& ids) {
     if (path.isEmpty()) {
         return;
     }
-    if (!path.endsWith(QLatin1String(kBirthFileSuffix))) {
+    if (!path.endsWith(QLatin1String(kBirthFileSuffix)) && !IsAafPath(path)) {
         path += QLatin1String(kBirthFileSuffix);
     }
-    if (const auto written = WriteBirthFile(path, chosen); !written) {
+    if (const auto written = ExportBirths(path, chosen); !written) {
         messages_->show(over, written.error(), MessageIcon::Critical);
         return;
     }
