@@ -1,36 +1,16 @@
 #include "atlas/Atlas.h"
 
-#include <geonames.h>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
-#include <unordered_map>
 
+#include "atlas/AtlasIndexData.h"
 #include "atlas/GreatCircle.h"
 #include "atlas/SearchFold.h"
 
 namespace amsaview {
 namespace {
-
-std::string TextOrEmpty(const gchar* text) {
-    return text != nullptr ? text : "";
-}
-
-Place ReadPlace(int index) {
-    GeonamesCity* city = geonames_get_city(index);
-    Place place{TextOrEmpty(geonames_city_get_name(city)),
-                TextOrEmpty(geonames_city_get_state(city)),
-                TextOrEmpty(geonames_city_get_country(city)),
-                TextOrEmpty(geonames_city_get_country_code(city)),
-                TextOrEmpty(geonames_city_get_timezone(city)),
-                geonames_city_get_latitude(city),
-                geonames_city_get_longitude(city),
-                geonames_city_get_population(city)};
-    geonames_city_free(city);
-    return place;
-}
 
 enum class NameMatch { Exact, Begins, WordBegins };
 
@@ -50,44 +30,33 @@ std::vector<std::string> FoldedParts(std::string_view typed) {
 }  // namespace
 
 Atlas::Atlas() {
-    const int count = geonames_get_n_cities();
-    entries_.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    // States and countries repeat thousands of times: fold each once.
-    std::unordered_map<std::string, std::string> folded;
-    const auto foldedOnce = [&folded](const std::string& text) {
-        auto [at, added] = folded.try_emplace(text);
-        if (added) {
-            at->second = FoldForSearch(text);
+    std::string_view texts = kPlaceIndexText;
+    entries_.reserve(std::size(kPlaceNumbers));
+    for (const PlaceNumbers& numbers : kPlaceNumbers) {
+        const std::size_t end = texts.find('\n');
+        const std::optional<IndexedPlace> place =
+            end != std::string_view::npos ? ParsePlaceIndexLine(texts.substr(0, end), numbers)
+                                          : std::nullopt;
+        if (!place) {
+            break;
         }
-        return at->second;
-    };
-    for (int index = 0; index < count; ++index) {
-        Place place = ReadPlace(index);
-        std::string name = FoldForSearch(place.name);
-        std::string state = foldedOnce(place.state);
-        std::string country = foldedOnce(place.country);
-        std::string code = foldedOnce(place.countryCode);
-        entries_.push_back({std::move(place), std::move(name), std::move(state), std::move(country),
-                            std::move(code)});
+        entries_.push_back(*place);
+        texts.remove_prefix(end + 1);
     }
-    for (std::uint32_t entry = 0; entry < entries_.size(); ++entry) {
-        const std::string& name = entries_[entry].name;
-        std::size_t offset = 0;
-        while (true) {
-            wordStarts_.push_back({entry, static_cast<std::uint32_t>(offset)});
-            const std::size_t blank = name.find(' ', offset);
-            if (blank == std::string::npos) {
-                break;
-            }
-            offset = blank + 1;
-        }
+    const bool wordsFit = std::ranges::all_of(kWordStarts, [this](const WordStart& start) {
+        return start.entry < entries_.size() &&
+               start.offset <= entries_[start.entry].foldedName.size();
+    });
+    // A damaged index finds nothing rather than a wrong place.
+    if (entries_.size() != std::size(kPlaceNumbers) || !texts.empty() || !wordsFit) {
+        entries_.clear();
+        return;
     }
-    std::sort(wordStarts_.begin(), wordStarts_.end(),
-              [this](const WordStart& a, const WordStart& b) { return TextFrom(a) < TextFrom(b); });
+    wordStarts_ = kWordStarts;
 }
 
 std::string_view Atlas::TextFrom(const WordStart& start) const {
-    return std::string_view(entries_[start.entry].name).substr(start.offset);
+    return entries_[start.entry].foldedName.substr(start.offset);
 }
 
 std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults) const {
@@ -103,8 +72,8 @@ std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults)
     const std::string_view stateOrCountry = partOrAll(2, 1);
     const std::string_view state = partOrAll(3, 1);
     const std::string_view country = partOrAll(3, 2);
-    const auto namesCountry = [](const Entry& entry, std::string_view part) {
-        return BeginsAWord(entry.country, part) || entry.countryCode == part;
+    const auto namesCountry = [](const IndexedPlace& entry, std::string_view part) {
+        return BeginsAWord(entry.foldedCountry, part) || entry.foldedCountryCode == part;
     };
 
     struct Candidate {
@@ -117,17 +86,17 @@ std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults)
         wordStarts_.begin(), wordStarts_.end(), city,
         [this](const WordStart& start, std::string_view text) { return TextFrom(start) < text; });
     for (; at != wordStarts_.end() && TextFrom(*at).starts_with(city); ++at) {
-        const Entry& entry = entries_[at->entry];
-        if ((!stateOrCountry.empty() && !BeginsAWord(entry.state, stateOrCountry) &&
+        const IndexedPlace& entry = entries_[at->entry];
+        if ((!stateOrCountry.empty() && !BeginsAWord(entry.foldedState, stateOrCountry) &&
              !namesCountry(entry, stateOrCountry)) ||
-            (!state.empty() && !BeginsAWord(entry.state, state)) ||
+            (!state.empty() && !BeginsAWord(entry.foldedState, state)) ||
             (!country.empty() && !namesCountry(entry, country))) {
             continue;
         }
-        const NameMatch match = at->offset != 0      ? NameMatch::WordBegins
-                                : entry.name == city ? NameMatch::Exact
-                                                     : NameMatch::Begins;
-        candidates.push_back({match, entry.place.population, at->entry});
+        const NameMatch match = at->offset != 0            ? NameMatch::WordBegins
+                                : entry.foldedName == city ? NameMatch::Exact
+                                                           : NameMatch::Begins;
+        candidates.push_back({match, entry.numbers.population, at->entry});
     }
     // A name with several words that begin alike ("San Juan de San ...")
     // counts once, at its best.
@@ -149,7 +118,7 @@ std::vector<Place> Atlas::Search(std::string_view typed, std::size_t maxResults)
     std::vector<Place> places;
     places.reserve(kept);
     for (std::size_t i = 0; i < kept; ++i) {
-        places.push_back(entries_[candidates[i].index].place);
+        places.push_back(entries_[candidates[i].index].ToPlace());
     }
     return places;
 }
@@ -163,18 +132,23 @@ std::optional<NearbyPlace> Atlas::NearestPlace(double latitude, double longitude
     // A degree of latitude is the same length everywhere: most places are
     // ruled out before any trigonometry.
     constexpr double kKmPerDegreeOfLatitude = kEarthRadiusKm * std::numbers::pi / 180.0;
-    std::optional<NearbyPlace> nearest;
-    for (const Entry& entry : entries_) {
-        if (std::abs(entry.place.latitude - latitude) * kKmPerDegreeOfLatitude > maxKm) {
+    const IndexedPlace* nearest = nullptr;
+    double nearestKm = 0.0;
+    for (const IndexedPlace& entry : entries_) {
+        if (std::abs(entry.numbers.latitude - latitude) * kKmPerDegreeOfLatitude > maxKm) {
             continue;
         }
         const double km =
-            GreatCircleKm(latitude, longitude, entry.place.latitude, entry.place.longitude);
-        if (km <= maxKm && (!nearest || km < nearest->distanceKm)) {
-            nearest = NearbyPlace{entry.place, km};
+            GreatCircleKm(latitude, longitude, entry.numbers.latitude, entry.numbers.longitude);
+        if (km <= maxKm && (nearest == nullptr || km < nearestKm)) {
+            nearest = &entry;
+            nearestKm = km;
         }
     }
-    return nearest;
+    if (nearest == nullptr) {
+        return std::nullopt;
+    }
+    return NearbyPlace{nearest->ToPlace(), nearestKm};
 }
 
 }  // namespace amsaview

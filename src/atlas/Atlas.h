@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "atlas/Place.h"
+#include "atlas/PlaceIndex.h"
 
 namespace amsaview {
 
@@ -16,7 +18,8 @@ struct NearbyPlace {
     double distanceKm = 0.0;
 };
 
-// The places of the GeoNames city list, read once and searched in memory.
+// The places of the GeoNames city list, indexed when the program was built
+// and searched in memory.
 class Atlas {
   public:
     Atlas();
@@ -35,20 +38,10 @@ class Atlas {
     std::size_t PlaceCount() const { return entries_.size(); }
 
   private:
-    struct Entry {
-        Place place;
-        std::string name, state, country, countryCode;  // folded for search
-    };
-    // Every word start of every folded name, sorted by the text from there
-    // on: a typed prefix is one binary search away.
-    struct WordStart {
-        std::uint32_t entry;
-        std::uint32_t offset;
-    };
     std::string_view TextFrom(const WordStart& start) const;
 
-    std::vector<Entry> entries_;
-    std::vector<WordStart> wordStarts_;
+    std::vector<IndexedPlace> entries_;
+    std::span<const WordStart> wordStarts_;  // compiled in
 };
 
 }  // namespace amsaview
