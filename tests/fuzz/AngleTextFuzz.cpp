@@ -1,22 +1,12 @@
 // Any double, NaN, infinities and the largest values included, and any
 // text where a long form is read.
-#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "astro/AngleText.h"
 
-namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace amsaview;
+    using fuzz::Require;
     fuzz::FuzzInput input(data, size);
     const auto angle = input.Take<double>();
 

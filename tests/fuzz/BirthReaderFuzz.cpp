@@ -2,7 +2,6 @@
 // come in growing line order, each one charts or says what is wrong, and a
 // reader that stopped stays stopped.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <variant>
 
@@ -10,18 +9,9 @@
 #include "cli/BirthReader.h"
 #include "cli/ParseBirth.h"
 
-namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace amsaview;
+    using fuzz::Require;
     fuzz::FuzzInput input(data, size);
     const BatchFormat format = input.Flag() ? BatchFormat::JsonLines : BatchFormat::Csv;
     std::string text = input.Rest();

@@ -3,7 +3,6 @@
 #include <QJsonDocument>
 #include <QStringList>
 #include <algorithm>
-#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "cli/ChartJson.h"
@@ -12,12 +11,6 @@
 #include "pipeline/ComputeChart.h"
 
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 QStringList ArgumentsFrom(const std::string& bytes) {
     QStringList arguments{QStringLiteral("amsaview-chart")};
@@ -35,6 +28,7 @@ QStringList ArgumentsFrom(const std::string& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace amsaview;
+    using fuzz::Require;
     fuzz::FuzzInput input(data, size);
     const auto parsed = ParseChartOptions(ArgumentsFrom(input.Rest()));
     if (const auto* error = std::get_if<QString>(&parsed)) {

@@ -1,7 +1,6 @@
 // Any form at all, rows and texts built from the fuzz bytes: a refusal
 // leaves the result alone, a chart holds together.
 #include <cmath>
-#include <cstdlib>
 
 #include "FuzzInput.h"
 #include "charts/DivisionalRules.h"
@@ -11,12 +10,6 @@
 
 namespace amsaview::fuzz {
 namespace {
-
-void Require(bool holds) {
-    if (!holds) {
-        std::abort();
-    }
-}
 
 FormInput FormFrom(FuzzInput& input) {
     FormInput form;

@@ -3,10 +3,18 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace amsaview::fuzz {
+
+// A property every input must keep; the fuzzer reports the abort.
+inline void Require(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
 
 // Takes values off the front of a fuzz input; once the bytes run out every
 // value is zero or empty, so any input, however short, describes one case.

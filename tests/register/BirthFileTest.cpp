@@ -161,9 +161,10 @@ TEST(BirthFile, RegisterToFileToRegister) {
     }
 }
 
-// The hand-written file with one field of its second birth changed.
-QByteArray WithSecondBirth(const char* field, const QJsonValue& value) {
-    QJsonObject file = QJsonDocument::fromJson(kHandWritten).object();
+// A hand-written file with one field of its second birth changed.
+QByteArray WithSecondBirth(const char* field, const QJsonValue& value,
+                           const char* handWritten = kHandWritten) {
+    QJsonObject file = QJsonDocument::fromJson(handWritten).object();
     QJsonArray births = file["births"].toArray();
     QJsonObject second = births[1].toObject();
     if (value.isUndefined()) {
@@ -235,19 +236,8 @@ TEST(BirthFile, OneBadFieldRefusesTheWholeFileNamingBirthAndField) {
               "Birth 2: \"name\" must be text of at most 32767 characters");
 }
 
-// The hand-written version-2 file with one field of its second birth changed.
 QByteArray WithSecondBirthVersion2(const char* field, const QJsonValue& value) {
-    QJsonObject file = QJsonDocument::fromJson(kHandWrittenVersion2).object();
-    QJsonArray births = file["births"].toArray();
-    QJsonObject second = births[1].toObject();
-    if (value.isUndefined()) {
-        second.remove(QLatin1String(field));
-    } else {
-        second[QLatin1String(field)] = value;
-    }
-    births[1] = second;
-    file["births"] = births;
-    return QJsonDocument(file).toJson();
+    return WithSecondBirth(field, value, kHandWrittenVersion2);
 }
 
 TEST(BirthFile, OneBadVersion2FieldRefusesTheFileNamingBirthAndField) {
