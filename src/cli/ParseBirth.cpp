@@ -3,9 +3,11 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "cli/ClockFields.h"
 #include "model/TimeZoneTable.h"
+#include "pipeline/KeyFilters.h"
 
 namespace amsaview {
 namespace {
@@ -46,16 +48,13 @@ int ValueOf(std::string_view digits) {
     return value;
 }
 
-// The form filters the name as it is typed: letters and blanks only, in capitals.
+// The form's rule for a typed name, capitals included.
 std::optional<std::string> FilterName(std::string_view name, FormInput& form) {
-    form.name.clear();
-    for (const char c : name) {
-        const bool lower = c >= 'a' && c <= 'z';
-        if (c != ' ' && !lower && !(c >= 'A' && c <= 'Z')) {
-            return "Please Enter only Letters";
-        }
-        form.name += lower ? static_cast<char>(c - 'a' + 'A') : c;
+    FilteredName filtered = FilterNameUtf8(name);
+    if (filtered.refusal) {
+        return filtered.refusal->message;
     }
+    form.name = std::move(filtered.text);
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "charts/RashiChart.h"
 #include "model/TextUtil.h"
 #include "model/TimeZoneTable.h"
+#include "pipeline/KeyFilters.h"
 #include "pipeline/ValidateBirthData.h"
 
 namespace amsaview {
@@ -17,7 +18,8 @@ std::int16_t Whole(const std::string& text) {
 }
 
 void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
-    birth.name = form.name;
+    // A birth file may keep small letters; the chart writes names as the box does.
+    birth.name = FilterNameUtf8(form.name).text;
     // With no row selected the standard offset stays that of the last chart.
     const std::int32_t lastStandard =
         birth.utcOffsetSeconds - (birth.dst ? kDaylightSavingSeconds : 0);

@@ -1,18 +1,39 @@
 #include "pipeline/KeyFilters.h"
 
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
+
 namespace amsaview {
 namespace {
+
+constexpr char32_t kRightSingleQuotationMark = U'\u2019';
 
 bool IsDigit(char32_t key) {
     return key >= U'0' && key <= U'9';
 }
 
-bool IsLowerCaseLetter(char32_t key) {
-    return key >= U'a' && key <= U'z';
+bool InCategories(char32_t character, std::uint32_t categoryMask) {
+    return (U_GET_GC_MASK(static_cast<UChar32>(character)) & categoryMask) != 0;
 }
 
-bool IsUpperCaseLetter(char32_t key) {
-    return key >= U'A' && key <= U'Z';
+bool IsLetter(char32_t character) {
+    return InCategories(character, U_GC_L_MASK);
+}
+
+// Accents typed or pasted as their own characters (e + U+0301).
+bool IsCombiningMark(char32_t character) {
+    return InCategories(character, U_GC_M_MASK);
+}
+
+bool IsNamePunctuation(char32_t character) {
+    return character == U' ' || character == U'\'' || character == kRightSingleQuotationMark ||
+           character == U'-' || character == U'.';
+}
+
+// The simple mapping keeps one character for one, so the box's cursor stays
+// put; a letter without a capital maps to itself.
+char32_t Capital(char32_t letter) {
+    return static_cast<char32_t>(u_toupper(static_cast<UChar32>(letter)));
 }
 
 ValidationFailure NumbersOnly() {
@@ -32,11 +53,14 @@ FilteredKey FilterCoordinateKey(char32_t key) {
     return {0, NumbersOnly()};
 }
 
+// A key alone cannot tell whether a mark follows a letter: the box's text
+// filter judges that once the mark is in.
 FilteredKey FilterNameKey(char32_t key) {
-    if (IsLowerCaseLetter(key)) {
-        return {key - U'a' + U'A', std::nullopt};
+    if (IsLetter(key)) {
+        return {Capital(key), std::nullopt};
     }
-    if (IsUpperCaseLetter(key) || key == U' ' || key == kEnterKey || key == kBackspaceKey) {
+    if (IsCombiningMark(key) || IsNamePunctuation(key) || key == kEnterKey ||
+        key == kBackspaceKey) {
         return {key, std::nullopt};
     }
     return {0, LettersOnly()};
@@ -51,20 +75,55 @@ FilteredText FilterCoordinateText(std::u32string_view text) {
     return {std::u32string(text), std::nullopt};
 }
 
-// Enter and Backspace are keys, not characters a name holds.
+// Enter and Backspace are keys, not characters a name holds. A mark belongs
+// to the letter before it, so one after a blank or at the start is refused.
 FilteredText FilterNameText(std::u32string_view text) {
     std::u32string filtered;
     filtered.reserve(text.size());
+    bool afterLetter = false;
     for (const char32_t character : text) {
-        if (IsLowerCaseLetter(character)) {
-            filtered.push_back(character - U'a' + U'A');
-        } else if (IsUpperCaseLetter(character) || character == U' ') {
+        if (IsLetter(character)) {
+            filtered.push_back(Capital(character));
+            afterLetter = true;
+        } else if (IsCombiningMark(character) && afterLetter) {
             filtered.push_back(character);
+        } else if (IsNamePunctuation(character)) {
+            filtered.push_back(character);
+            afterLetter = false;
         } else {
             return {{}, LettersOnly()};
         }
     }
     return {filtered, std::nullopt};
+}
+
+FilteredName FilterNameUtf8(std::string_view name) {
+    std::u32string characters;
+    characters.reserve(name.size());
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(name.data());
+    const auto length = static_cast<std::int32_t>(name.size());
+    for (std::int32_t at = 0; at < length;) {
+        UChar32 character = 0;
+        U8_NEXT(bytes, at, length, character);
+        if (character < 0) {
+            return {{}, LettersOnly()};
+        }
+        characters.push_back(static_cast<char32_t>(character));
+    }
+    const FilteredText filtered = FilterNameText(characters);
+    if (filtered.refusal) {
+        return {{}, filtered.refusal};
+    }
+    std::string text;
+    text.reserve(name.size());
+    for (const char32_t character : filtered.text) {
+        std::uint8_t encoded[U8_MAX_LENGTH];
+        std::int32_t size = 0;
+        // Read as UTF-8 above, and a capital is a code point too.
+        U8_APPEND_UNSAFE(encoded, size, static_cast<UChar32>(character));
+        text.append(reinterpret_cast<const char*>(encoded), static_cast<std::size_t>(size));
+    }
+    return {text, std::nullopt};
 }
 
 }  // namespace amsaview

@@ -32,7 +32,9 @@ struct FilteredText {
 // The four coordinate boxes take digits only.
 FilteredKey FilterCoordinateKey(char32_t key);
 
-// The name box takes letters and blanks and writes every letter as a capital.
+// The name box takes the characters of real names: letters of any script with
+// their combining marks, blanks, apostrophes (' and ’), hyphens and full
+// stops, and writes every letter that has a capital as one.
 FilteredKey FilterNameKey(char32_t key);
 
 // The typed rules for a whole text. One character a key would be refused for
@@ -40,5 +42,16 @@ FilteredKey FilterNameKey(char32_t key);
 // value the user never wrote ("12.5" degrees as 125).
 FilteredText FilterCoordinateText(std::u32string_view text);
 FilteredText FilterNameText(std::u32string_view text);
+
+// The name rule for a UTF-8 name that did not come through the box (the
+// command line, batch rows, birth files). Text that is not UTF-8 is refused.
+struct FilteredName {
+    std::string text;
+    std::optional<ValidationFailure> refusal;
+
+    bool operator==(const FilteredName&) const = default;
+};
+
+FilteredName FilterNameUtf8(std::string_view name);
 
 }  // namespace amsaview

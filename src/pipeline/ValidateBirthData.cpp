@@ -2,6 +2,7 @@
 
 #include "model/TextUtil.h"
 #include "model/TimeZoneTable.h"
+#include "pipeline/KeyFilters.h"
 
 namespace amsaview {
 namespace {
@@ -82,6 +83,11 @@ std::optional<ValidationFailure> ValidateBirthData(const FormInput& form) {
     }
     if (TrimBlanks(form.name).empty()) {
         return ValidationFailure{"Please Enter Name", MessageIcon::Critical, FormField::Name};
+    }
+    // A register, a birth file or the command line holds what the box would refuse.
+    if (auto refusal = FilterNameUtf8(form.name).refusal) {
+        refusal->focus = FormField::Name;
+        return refusal;
     }
     for (const RangeCheck& check : kCoordinateChecks) {
         const std::optional<int> value = ParseWholeNumber(form.*check.text);

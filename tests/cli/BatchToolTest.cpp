@@ -87,6 +87,20 @@ TEST_F(BatchTool, QuotedFieldsKeepCommasQuotesAndLineBreaks) {
     EXPECT_TRUE(run.err.contains("3 rows, 3 charted, 0 failed")) << run.err.toStdString();
 }
 
+TEST_F(BatchTool, RowsTakeTheNamesTheFormTakes) {
+    const QString path = Write("names.csv", QByteArray(kHeader) +
+                                                "jos\xC3\xA9 o'brien-smith,2000-01-01,12:00,0E00,"
+                                                "0N00,,,,,\n"
+                                                "NG.,2000-01-01,12:00,0E00,0N00,,,,,\n"
+                                                "NO #1,2000-01-01,12:00,0E00,0N00,,,,,\n");
+    const ToolRun run = RunChartTool({"--batch", path, "--jobs", "1"});
+    const QList<QByteArray> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3) << run.err.toStdString();
+    EXPECT_EQ(Object(lines[0])["lblName"].toString(), QString::fromUtf8("JOS\u00c9 O'BRIEN-SMITH"));
+    EXPECT_EQ(Object(lines[1])["lblName"].toString(), "NG.");
+    EXPECT_EQ(Object(lines[2])["error"].toString(), "Please Enter only Letters");
+}
+
 TEST_F(BatchTool, BadRowsGetTheSingleModesMessageAndStatusThree) {
     const QString path = Write("mixed.csv", QByteArray(kHeader) +
                                                 "GOOD,2000-01-01,12:00,0E00,0N00,,,,,\n"

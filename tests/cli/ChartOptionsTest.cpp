@@ -50,6 +50,16 @@ TEST(ParseChartOptions, FillsTheFormAsTheWindowWould) {
     EXPECT_EQ(form.state, "");
 }
 
+TEST(ParseChartOptions, NamesOfAnyScriptAreWrittenInCapitals) {
+    QStringList arguments = Complete();
+    arguments[1] = QString::fromUtf8("ren\u00e9e d\u2019souza-ng.");
+    const auto parsed = Parse(arguments);
+    ASSERT_TRUE(std::holds_alternative<FormInput>(parsed)) << std::get<std::string>(parsed);
+    EXPECT_EQ(std::get<FormInput>(parsed).name,
+              "REN\xC3\x89"
+              "E D\xE2\x80\x99SOUZA-NG.");
+}
+
 TEST(ParseChartOptions, WestNorthAndTheDefaultZone) {
     QStringList arguments = {"--name", "A",     "--date", "2000-01-01", "--time",
                              "0:00",   "--lon", "3W41",   "--lat",      "40N25"};
@@ -72,7 +82,8 @@ TEST(ParseChartOptions, RefusesWhatTheFormCouldNotHold) {
         {"--name", nullptr, "Missing option --name"},
         {"--date", nullptr, "Missing option --date"},
         {"--name", "R2D2", "Please Enter only Letters"},
-        {"--name", "J\xC3\xA9r\xC3\xB4me", "Please Enter only Letters"},
+        {"--name", "J\xC3\xA9r\xC3\xB4me 2", "Please Enter only Letters"},
+        {"--name", "J\xC3\xA9r\xC3\xB4me\xFF", "Please Enter only Letters"},
         {"--date", "2000-1-01", "--date must be"},
         {"--date", "2000-13-01", "--date must be"},
         {"--date", "2000-02-32", "--date must be"},

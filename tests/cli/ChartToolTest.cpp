@@ -195,6 +195,15 @@ TEST(ChartTool, BadInputGivesOneLineAndStatusTwo) {
     }
 }
 
+TEST(ChartTool, NamesWithAccentsApostrophesAndHyphensChart) {
+    const ToolRun run =
+        RunTool({"--name", QString::fromUtf8("jos\u00e9 o'brien-smith"), "--date", "2000-01-01",
+                 "--time", "12:00", "--lon", "77E12", "--lat", "28N36", "--zone", "34"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject chart = QJsonDocument::fromJson(run.out).object();
+    EXPECT_EQ(chart["lblName"].toString(), QString::fromUtf8("JOS\u00c9 O'BRIEN-SMITH"));
+}
+
 // A full disk or a closed standard output loses the chart: that is no success.
 TEST(ChartTool, LostOutputGivesStatusOne) {
     const ToolRun full = RunChartTool(kExample, {}, QStringLiteral("/dev/full"));

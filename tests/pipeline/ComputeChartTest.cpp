@@ -54,6 +54,16 @@ TEST(ComputeChart, BirthDetailsAsPlainNumbers) {
     EXPECT_EQ(texts.lblCountry, "India");
 }
 
+TEST(ComputeChart, NameOfABirthFileIsWrittenInCapitals) {
+    FormInput form = DelhiForm(1975, 3, 7, 9, 5);
+    form.name =
+        "Ren\xC3\xA9"
+        "e d\xE2\x80\x99Souza";
+    EXPECT_EQ(Computed(form).texts.lblName,
+              "REN\xC3\x89"
+              "E D\xE2\x80\x99SOUZA");
+}
+
 TEST(ComputeChart, EmptyPlaceIsShownEmpty) {
     FormInput form = DelhiForm(1975, 3, 7, 9, 5);
     form.city = form.state = form.country = "";

@@ -49,6 +49,18 @@ TEST(ValidateBirthData, EveryCheckWithItsMessageIconAndFocus) {
         {"blank name", [](FormInput& f) { f.name = "   "; },
          Critical("Please Enter Name", FormField::Name)},
         {"inner blanks", [](FormInput& f) { f.name = "RAM KUMAR"; }, std::nullopt},
+        {"accent, apostrophe, hyphen", [](FormInput& f) { f.name = "JOS\xC3\x89 O'BRIEN-SMITH"; },
+         std::nullopt},
+        {"small letters of a birth file", [](FormInput& f) { f.name = "Jean-Luc"; }, std::nullopt},
+        {"digit in a birth file", [](FormInput& f) { f.name = "RAM 2"; },
+         ValidationFailure{"Please Enter only Letters", MessageIcon::Information, FormField::Name}},
+        {"bytes that are not UTF-8",
+         [](FormInput& f) {
+             f.name =
+                 "REN\xC9"
+                 "E";
+         },
+         ValidationFailure{"Please Enter only Letters", MessageIcon::Information, FormField::Name}},
         {"longitude 179 59",
          [](FormInput& f) {
              f.lonDegrees = "179";
