@@ -1,13 +1,13 @@
 #include "ui/shell/frmAbout.h"
 
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 #include "clock/ClockHistory.h"
 #include "swiss/SwissEphemeris.h"
-#include "ui/common/ProgramColours.h"
 #include "ui/common/ApplicationTitle.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/WebPages.h"
 
@@ -20,6 +20,8 @@ constexpr char kDescription[] =
     "aspects.";
 
 constexpr int kIconSize = 48;
+// Characters to a line of the paragraphs at the narrowest.
+constexpr int kMeasure = 48;
 
 QString DataCredits() {
     return QStringLiteral(
@@ -39,8 +41,7 @@ QLabel* PlainLabel(const char* name, const QString& text, QRgb colour) {
 // Reads as a link and opens the home page; a flat button keeps it reachable
 // from the keyboard.
 QPushButton* HomePageLink(const QString& homePage) {
-    auto* link = new QPushButton(QStringLiteral("Click here to visit ") +
-                                 (homePage.isEmpty() ? QStringLiteral("our home page") : homePage));
+    auto* link = new QPushButton(QStringLiteral("Click here to visit ") + homePage);
     link->setObjectName(QStringLiteral("lblHomePage"));
     link->setFlat(true);
     link->setCursor(Qt::PointingHandCursor);
@@ -71,9 +72,6 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
     title->setFont(titleFont);
 
     QLabel* description = PlainLabel("Label1", QString::fromLatin1(kDescription), kLightYellowText);
-    description->setWordWrap(true);
-    description->setFixedWidth(description->fontMetrics().averageCharWidth() * 48);
-
     QLabel* licence = PlainLabel(
         "lblLicence",
         QStringLiteral("Free software under the GNU Affero General Public License, version 3 or "
@@ -81,34 +79,39 @@ frmAbout::frmAbout(WebPageOpener& opener, const LinkTargets& links, QWidget* par
                        "under the same licence.")
             .arg(QString::fromStdString(SwissEphemerisVersion())),
         kLightYellowText);
-    licence->setWordWrap(true);
-    licence->setFixedWidth(description->width());
     QLabel* credits = PlainLabel("lblCredits", DataCredits(), kLightYellowText);
-    credits->setWordWrap(true);
-    credits->setFixedWidth(credits->fontMetrics().averageCharWidth() * 48);
 
-    QPushButton* link = HomePageLink(links.homePage);
-    if (const QUrl home = WebPageUrl(WebPage::Home, links.homePage); home.isEmpty()) {
-        link->setEnabled(false);
-        link->setToolTip(NoHomePageTip());
-    } else {
-        connect(link, &QPushButton::clicked, this, [&opener, home] { opener.open(home); });
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    for (QLabel* paragraph : {description, licence, credits}) {
+        paragraph->setWordWrap(true);
+        // Wraps to a readable measure and no narrower; wider when the box is.
+        paragraph->setMinimumWidth(paragraph->fontMetrics().averageCharWidth() * kMeasure);
+        text->addWidget(paragraph);
     }
+
+    // Its colours hide the disabled look, so without a home page it goes.
+    if (const QUrl home = WebPageUrl(WebPage::Home, links.homePage); !home.isEmpty()) {
+        QPushButton* link = HomePageLink(links.homePage);
+        connect(link, &QPushButton::clicked, this, [&opener, home] { opener.open(home); });
+        text->addWidget(link, 0, Qt::AlignLeft);
+    }
+    text->addStretch();
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    text->addWidget(ok, 0, Qt::AlignRight);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(picIcon, 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(title, 0, 1);
-    grid->addWidget(description, 1, 1);
-    grid->addWidget(licence, 2, 1);
-    grid->addWidget(credits, 2, 1);
-    grid->addWidget(link, 3, 1, Qt::AlignLeft);
-    grid->addWidget(ok, 4, 1, Qt::AlignRight);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(picIcon, 0, Qt::AlignTop);
+    row->addLayout(text, 1);
+    setSizeGripEnabled(true);
+    // Wrapped paragraphs leave the box no minimum height of its own; at its
+    // narrowest it still shows every line.
+    const int narrowest = minimumSizeHint().width();
+    setMinimumSize(narrowest, heightForWidth(narrowest));
 }
 
 }  // namespace amsaview

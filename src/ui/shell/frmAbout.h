@@ -7,8 +7,9 @@ namespace amsaview {
 struct LinkTargets;
 class WebPageOpener;
 
-// The about box: the program's name, what it does, a link to its home page
-// (disabled, with a tip, while the build has none) and OK.
+// The about box: the program's name, what it does, its licence and credits, a
+// link to its home page (left out while the build has none) and OK. It can be
+// resized, and its paragraphs wrap to its width.
 class frmAbout final : public QDialog {
     Q_OBJECT
   public:

@@ -142,13 +142,9 @@ class LinksTest : public QObject {
             QCOMPARE(opener.opened, QList<QUrl>{QUrl(kHome)});
         }
         opener.opened.clear();
+        // Its colours would hide a disabled look: without a home page it is left out.
         frmAbout about(opener, LinkTargets{kGuide, QString()});
-        QPushButton& link = Named<QPushButton>(about, "lblHomePage");
-        QVERIFY(!link.isEnabled());
-        QCOMPARE(link.toolTip(), NoHomePageTip());
-        QCOMPARE(link.text(), QStringLiteral("Click here to visit our home page"));
-        link.click();
-        QVERIFY(opener.opened.isEmpty());
+        QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("lblHomePage")), nullptr);
     }
 };
 
