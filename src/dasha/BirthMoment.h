@@ -5,7 +5,7 @@
 
 namespace amsaview {
 
-// The birth's local date and clock time less its clock offset.
+// The birth's local date and clock time, to its second, less its clock offset.
 UtSeconds BirthUtSeconds(const BirthData& birth);
 
 }  // namespace amsaview

@@ -202,6 +202,9 @@ TEST(Vimshottari, BirthsAtTheEdgesOfTheYearsTheProgramTakes) {
     leapDay.hour = 12;
     leapDay.utcOffsetSeconds = 19800;
     EXPECT_EQ(BirthUtSeconds(leapDay), 951805800);  // 2000-02-29 06:30 UT
+    // An exact clock's seconds count: 06:30:47 UT.
+    leapDay.second = 47;
+    EXPECT_EQ(BirthUtSeconds(leapDay), 951805847);
 
     // Moon at 0°: the cycle runs 120 years from birth, into 2020 and 2170.
     const VimshottariDasha first(0.0, BirthUtSeconds(early), DashaYear{});
