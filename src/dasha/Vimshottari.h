@@ -48,6 +48,11 @@ constexpr int DashaPeriodCount(int level) {
     return count;
 }
 
+// The first of the nine sub-periods of a period, at the level below it.
+constexpr int FirstSubPeriod(int index) {
+    return index * kDashaLordCount;
+}
+
 // Indices of the running period at each level, mahadasha first: within its
 // level, counted from the first period of the life.
 using DashaPath = std::array<int, kDashaLevels>;

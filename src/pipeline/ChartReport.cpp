@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "astro/TimeBases.h"
+#include "pipeline/ChartDasha.h"
 #include "swiss/EphemerisSettings.h"
 
 namespace amsaview {
@@ -128,8 +129,7 @@ ChartCaptions BoxCaptions(const ReportChart& chart) {
 }
 
 ChartReport BuildChartReport(const ChartResult& result) {
-    ChartReport report;
-    report.charts = ReportChartsOf(result);
+    ChartReport report{ReportChartsOf(result), {}, ChartDasha(result)};
     report.sections.push_back(BirthSection(result.texts));
     report.sections.push_back(ClockSection(result));
     report.sections.push_back(VedicSection(result.texts));

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dasha/Vimshottari.h"
 #include "pipeline/ChartKinds.h"
 #include "pipeline/ChartResult.h"
 
@@ -49,9 +50,13 @@ struct ReportSection {
     std::vector<ReportTable> tables;
 };
 
+// The dasha is a tree of 9 × 9 × 9 periods walked by level and index
+// (VimshottariDasha::Period, FirstSubPeriod); its texts come from
+// pipeline/ChartDasha.h where they are shown.
 struct ChartReport {
     ReportCharts charts;
     std::vector<ReportSection> sections;  // birth, clock, vedic, positions
+    VimshottariDasha dasha;
 };
 
 // The report refers into the result, which must outlive it.

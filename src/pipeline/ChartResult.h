@@ -3,6 +3,7 @@
 #include "model/BirthData.h"
 #include "model/ChartPlacements.h"
 #include "model/ChartPositions.h"
+#include "pipeline/CalculationOptions.h"
 #include "pipeline/ResultTexts.h"
 #include "swiss/EphemerisSettings.h"
 
@@ -15,7 +16,8 @@ struct ChartResult {
     ChartPositions positions;
     ResultTexts texts;
     ChartPlacements placements;
-    EphemerisSettings method;  // what computed the positions
+    EphemerisSettings method;    // what computed the positions
+    CalculationOptions options;  // and what the rest was computed with
 
     bool operator==(const ChartResult&) const = default;
 };

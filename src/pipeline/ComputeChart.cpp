@@ -51,8 +51,8 @@ ValidationFailure SourceFailure(const std::exception& error) {
 
 // The form has passed ValidateBirthData.
 std::optional<ValidationFailure> ComputeValidated(const FormInput& form,
-                                                  const PositionSource& source,
-                                                  ChartResult& result) {
+                                                  const PositionSource& source, ChartResult& result,
+                                                  const CalculationOptions& options) {
     BirthData birth = result.birth;
     CopyFormToBirthData(form, birth);
     ChartPositions positions = result.positions;
@@ -65,6 +65,7 @@ std::optional<ValidationFailure> ComputeValidated(const FormInput& form,
     result.birth = std::move(birth);
     result.positions = std::move(positions);
     result.method = source.Settings();
+    result.options = options;
     FillResultTexts(result.birth, result.positions, result.texts);
     PlaceRashiChart(result.positions, result.placements.rashi);
     PlaceDivisionalCharts(result.positions, result.placements.divisional);
@@ -74,21 +75,23 @@ std::optional<ValidationFailure> ComputeValidated(const FormInput& form,
 }  // namespace
 
 std::optional<ValidationFailure> ComputeChart(const FormInput& form, const PositionSource& source,
-                                              ChartResult& result) {
+                                              ChartResult& result,
+                                              const CalculationOptions& options) {
     if (auto failure = ValidateBirthData(form)) {
         return failure;
     }
-    return ComputeValidated(form, source, result);
+    return ComputeValidated(form, source, result, options);
 }
 
 std::optional<ValidationFailure> ComputeChart(const FormInput& form,
                                               const EphemerisSettings& settings,
-                                              ChartResult& result) {
+                                              ChartResult& result,
+                                              const CalculationOptions& options) {
     if (auto failure = ValidateBirthData(form)) {
         return failure;
     }
     if (settings.kind == EphemerisKind::BuiltIn) {
-        return ComputeValidated(form, BuiltInPositionSource(), result);
+        return ComputeValidated(form, BuiltInPositionSource(), result, options);
     }
     std::unique_ptr<PositionSource> source;
     try {
@@ -96,7 +99,7 @@ std::optional<ValidationFailure> ComputeChart(const FormInput& form,
     } catch (const std::runtime_error& error) {
         return SourceFailure(error);
     }
-    return ComputeValidated(form, *source, result);
+    return ComputeValidated(form, *source, result, options);
 }
 
 std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult& result) {

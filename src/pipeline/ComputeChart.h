@@ -4,6 +4,7 @@
 
 #include "model/FormInput.h"
 #include "model/ValidationFailure.h"
+#include "pipeline/CalculationOptions.h"
 #include "pipeline/ChartResult.h"
 #include "pipeline/PositionSource.h"
 #include "swiss/EphemerisSettings.h"
@@ -15,11 +16,13 @@ namespace amsaview {
 // failure (Swiss Ephemeris without its files), leaving `result` untouched.
 std::optional<ValidationFailure> ComputeChart(const FormInput& form,
                                               const EphemerisSettings& settings,
-                                              ChartResult& result);
+                                              ChartResult& result,
+                                              const CalculationOptions& options = {});
 
 // The same with a source made once for many charts.
 std::optional<ValidationFailure> ComputeChart(const FormInput& form, const PositionSource& source,
-                                              ChartResult& result);
+                                              ChartResult& result,
+                                              const CalculationOptions& options = {});
 
 // The built-in method.
 std::optional<ValidationFailure> ComputeChart(const FormInput& form, ChartResult& result);
