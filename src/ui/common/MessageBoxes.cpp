@@ -48,6 +48,7 @@ int ModalMessageBox::choose(QWidget* parent, const QString& text, const QStringL
     if (!buttons.isEmpty()) {
         box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
     }
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     box.exec();
     return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }

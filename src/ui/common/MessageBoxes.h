@@ -23,7 +23,8 @@ class MessageSink {
     virtual void show(QWidget* parent, const QString& text, MessageIcon icon) = 0;
     // Closing the box without a button is Cancel, or No.
     virtual Answer ask(QWidget* parent, const QString& text, Question question) = 0;
-    // A question with one button per answer; returns the index of the one pressed.
+    // A question with one button per answer and Cancel; returns the index of
+    // the answer pressed, or -1 for Cancel, Escape or closing the box.
     virtual int choose(QWidget* parent, const QString& text, const QStringList& answers) = 0;
 };
 

@@ -24,14 +24,14 @@
 #include "pipeline/KeyFilters.h"
 #include "pipeline/PlaceLookup.h"
 #include "qtcommon/QtText.h"
-#include "ui/common/ProgramColours.h"
-#include "ui/form/EnteredTextValidator.h"
-#include "ui/form/KeystrokeFilter.h"
 #include "ui/common/ApplicationTitle.h"
 #include "ui/common/HelpMenu.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/SettingsMenu.h"
 #include "ui/common/WebPages.h"
+#include "ui/form/EnteredTextValidator.h"
+#include "ui/form/KeystrokeFilter.h"
 
 namespace amsaview {
 namespace {
@@ -316,10 +316,13 @@ bool frmMain::settleClockBeforeAnalysis() {
     if (asked == questionedTypedClock_) {
         return true;
     }
-    questionedTypedClock_ = asked;
     const int answer =
         messages_.choose(this, QString::fromStdString(ClockDisagreementText(*disagreement)),
                          {QStringLiteral("Use its clock"), QStringLiteral("Keep mine")});
+    if (answer < 0) {
+        return false;  // asked again at the next Analyze
+    }
+    questionedTypedClock_ = asked;
     if (answer == 0) {
         atlasPlace_ = disagreement->place;
         repeatedMoment_ = RepeatedMoment::Ask;

@@ -15,7 +15,8 @@ BirthMenu::BirthMenu(QObject* parent) : QObject(parent), recent_(std::make_uniqu
     save_->setShortcut(QKeySequence::Save);
     saveAsNew_ =
         command("mnuSaveAsNew", QStringLiteral("Save &As New"), &BirthMenu::saveAsNewRequested);
-    saveAsNew_->setShortcut(QKeySequence::SaveAs);
+    // The platform's Save As key is unset on some desktops; this one is in the guide.
+    saveAsNew_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     delete_ = command("mnuDelete", QStringLiteral("&Delete..."), &BirthMenu::deleteRequested);
     import_ =
         command("mnuImport", QStringLiteral("&Import Births..."), &BirthMenu::importRequested);

@@ -264,6 +264,7 @@ void AppController::newBirth() {
     leaveResult();
     births_.forget();
     form_.setFormInput(blankForm_);
+    form_.focusField(FormField::Name);
     refreshBirthState();
 }
 

@@ -31,11 +31,6 @@ void ShowFailure(QWidget& parent, const QString& message) {
     ModalMessageBox().show(&parent, message, MessageIcon::Critical);
 }
 
-void PreparePrinter(QPrinter& printer) {
-    printer.setPageSize(LocalPageSize());
-    printer.setPageOrientation(QPageLayout::Portrait);
-}
-
 void PaintOrComplain(QPrinter& printer, QWidget& parent, const ChartResult& result) {
     PrintedCharts drawn;
     if (!PaintChartPages(printer, result, ChartLook{}, drawn)) {
@@ -47,7 +42,7 @@ void PaintOrComplain(QPrinter& printer, QWidget& parent, const ChartResult& resu
 
 void Print(QWidget& parent, const frmDisplay& display) {
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
+    PreparePrinter(printer, display.result().birth);
     QPrintDialog dialog(&printer, &parent);
     if (dialog.exec() == QDialog::Accepted) {
         PaintOrComplain(printer, parent, display.result());
@@ -56,7 +51,7 @@ void Print(QWidget& parent, const frmDisplay& display) {
 
 void Preview(QWidget& parent, const frmDisplay& display) {
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
+    PreparePrinter(printer, display.result().birth);
     QPrintPreviewDialog preview(&printer, &parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
                      [&parent, &display](QPrinter* target) {
@@ -100,6 +95,14 @@ void Export(QWidget& parent, const frmDisplay& display) {
 }
 
 }  // namespace
+
+// The print dialog's file is the document's name in the home folder, with its
+// suffix made .pdf.
+void PreparePrinter(QPrinter& printer, const BirthData& birth) {
+    printer.setPageSize(LocalPageSize());
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setDocName(SuggestedFileName(birth, QStringLiteral("pdf")));
+}
 
 void AddPrintAndExport(QMenu& file, QWidget& parent, const frmDisplay& display) {
     QAction* print = file.addAction(QStringLiteral("&Print..."));

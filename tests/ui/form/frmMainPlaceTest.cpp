@@ -43,6 +43,7 @@ class frmMainPlaceTest : public QObject {
     void skippedTimeStopsTheChart();
     void repeatedTimeAsksWhichMoment();
     void typedClockIsQuestionedOnce();
+    void cancellingAClockQuestionChartsNothing();
     void aSavedExactClockBringsItsPlaceBack();
 
   private:
@@ -224,6 +225,39 @@ void frmMainPlaceTest::repeatedTimeAsksWhichMoment() {
         QCOMPARE(UtcOffsetOfRow(input.zoneRow, input.dst).value_or(0), answer == 0 ? 7200 : 3600);
     }
     QCOMPARE(analyze.count(), 2);
+}
+
+// Cancel, Escape or closing either question: the form stays as it was and
+// the next Analyze asks again.
+void frmMainPlaceTest::cancellingAClockQuestionChartsNothing() {
+    control<QLineEdit>("txtName")->setText(QStringLiteral("X"));
+    QSignalSpy analyze(form_.get(), &frmMain::analyzeRequested);
+    messages_.choice = -1;
+
+    setBirth(1983, 9, 25, 2, 30);
+    pick(QStringLiteral("Madrid"), QStringLiteral("Madrid, Madrid, Spain"));
+    for (int press = 1; press <= 2; ++press) {
+        QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+        QCOMPARE(messages_.chosen.size(), press);
+    }
+    QCOMPARE(analyze.count(), 0);
+    QCOMPARE(form_->focusWidget(), control<QComboBox>("cboHH"));
+
+    messages_.chosen.clear();
+    setBirth(1990, 1, 1, 12, 0);
+    // Typed over by hand, so the atlas place is forgotten.
+    for (const auto& [name, text] : {std::pair{"txtLonD", "80"}, std::pair{"txtLonM", "17"},
+                                     std::pair{"txtLatD", "13"}, std::pair{"txtLatM", "5"}}) {
+        control<QLineEdit>(name)->selectAll();
+        QTest::keyClicks(control<QLineEdit>(name), QLatin1String(text));
+    }
+    QTest::mouseClick(control<QRadioButton>("optLong_0"), Qt::LeftButton);  // Madrid lies west
+    for (int press = 1; press <= 2; ++press) {
+        QTest::mouseClick(control<QPushButton>("cmdRashi"), Qt::LeftButton);
+        QCOMPARE(messages_.chosen.size(), press);
+        QVERIFY(messages_.chosen.back().first.startsWith(QStringLiteral("Chennai, India")));
+    }
+    QCOMPARE(analyze.count(), 0);
 }
 
 // Chennai's coordinates typed with the zone left at Greenwich.

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QPointer>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -11,9 +12,10 @@
 
 #include "support/FindChild.h"
 #include "support/RecordingSeams.h"
-#include "ui/shell/MDI.h"
 #include "ui/common/WebPages.h"
 #include "ui/result/ChartGrid.h"
+#include "ui/shell/MDI.h"
+#include "ui/shell/PrintMenu.h"
 
 namespace amsaview {
 namespace {
@@ -39,6 +41,19 @@ class MDITest : public QObject {
 
     void cleanup() {
         delete frame_;  // null once Back or Exit has unloaded it
+    }
+
+    // The print dialog offers its document name as the file; Export's rule,
+    // worked by hand: letters kept, blanks as hyphens, the date.
+    void printOffersTheFileExportOffers() {
+        BirthData birth;
+        birth.name = "JOS\u00c9 O'BRIEN";
+        birth.year = 1983;
+        birth.month = 9;
+        birth.day = 25;
+        QPrinter printer;
+        PreparePrinter(printer, birth);
+        QCOMPARE(printer.docName(), QStringLiteral("JOS\u00c9-OBRIEN-1983-09-25.pdf"));
     }
 
     void opensOnTheRashiChart() {
