@@ -128,13 +128,11 @@ void DrawHeader(PagePen& pen, const ChartResult& result, const ChartReport& repo
     const QString place = Place(birth);
     pen.line((place.isEmpty() ? QString() : place + QStringLiteral("   ")) + Coordinates(birth),
              10);
-    const ReportSection& clock = *FindSection(report, "clock");
-    pen.line(
-        QStringLiteral("Clock %1   UT %2")
-            .arg(ToQString(RowValue(clock, "clock")), ToQString(RowValue(clock, "universalTime"))),
-        10);
+    pen.line(ClockLine(report), 10);
     // A long line: it needs the page's width, not a table cell.
-    pen.line(QStringLiteral("Positions: %1").arg(ToQString(RowValue(clock, "method"))), 10);
+    pen.line(QStringLiteral("Positions: %1")
+                 .arg(ToQString(RowValue(*FindSection(report, "clock"), "method"))),
+             10);
 }
 
 using TableRows = std::vector<std::pair<QString, QString>>;
@@ -298,6 +296,15 @@ std::vector<ChartDrawing> ChartDrawings(const ChartResult& result, const ChartLo
         drawings.push_back(ChartDrawingOf(chart, result, look));
     }
     return drawings;
+}
+
+QString ClockLine(const ChartReport& report) {
+    const ReportSection* clock = FindSection(report, "clock");
+    if (clock == nullptr) {
+        return {};
+    }
+    return QStringLiteral("Clock: %1 \u00B7 UT %2")
+        .arg(ToQString(RowValue(*clock, "clock")), ToQString(RowValue(*clock, "universalTime")));
 }
 
 QPageSize LocalPageSize() {

@@ -31,18 +31,35 @@ ChartGrid::ChartGrid(const QString& title, const GridGeometry& geometry,
     // font DPI) gets a larger chart, so its texts keep their room.
     const double pixelsPerTwip = std::max(1.0, logicalDpiY() / 96.0) / kTwipsPerPixel;
     const QSizeF frame = ChartFrameTwips(geometry) * pixelsPerTwip;
-    setFixedSize(qRound(frame.width()), qRound(frame.height()));
+    // The composed size is the least; a larger window draws a larger chart.
+    setMinimumSize(qRound(frame.width()), qRound(frame.height()));
+    resize(minimumSize());
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     SetColour(*this, QPalette::Window, kScreenColours.background.rgb());
 
-    const ChartLayout layout = LayOutChart(QRectF(rect()), chart_);
     for (std::size_t sign = 0; sign < kSignCount; ++sign) {
         auto* label = new BoxTextHolder(this);
         label->setObjectName(boxNames[sign]);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(layout.textAreas[sign].toRect());
         boxLabels_[sign] = label;
     }
+    placeBoxLabels();
+}
+
+QSize ChartGrid::sizeHint() const {
+    return minimumSize();
+}
+
+void ChartGrid::placeBoxLabels() {
+    const ChartLayout layout = LayOutChart(QRectF(rect()), chart_);
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        boxLabels_[sign]->setGeometry(layout.textAreas[sign].toRect());
+    }
+}
+
+void ChartGrid::resizeEvent(QResizeEvent*) {
+    placeBoxLabels();
 }
 
 void ChartGrid::setBoxes(std::span<const std::string, kSignCount> boxes) {
@@ -58,10 +75,7 @@ void ChartGrid::setChart(const ChartDrawing& chart) {
     chart_ = chart;
     chart_.title = title;
     // The style moves the boxes: the labels follow them.
-    const ChartLayout layout = LayOutChart(QRectF(rect()), chart_);
-    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        boxLabels_[sign]->setGeometry(layout.textAreas[sign].toRect());
-    }
+    placeBoxLabels();
     setBoxes(chart.boxes);
 }
 

@@ -11,7 +11,8 @@ class QLabel;
 
 namespace amsaview {
 
-// One chart on screen, painted by the same routine as the printed page. The
+// One chart on screen, painted by the same routine as the printed page, as
+// large as its place allows and never smaller than composed. The
 // boxes' texts are also held by labels named after the chart's box elements,
 // so that the window's callers and screen readers find them; the labels
 // leave the painting to the routine.
@@ -30,10 +31,15 @@ class ChartGrid final : public QWidget {
     // What the last paint drew.
     const DrawnChart& drawn() const { return drawn_; }
 
+    QSize sizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void placeBoxLabels();
+
     ChartDrawing chart_;
     DrawnChart drawn_;
     std::array<QLabel*, kSignCount> boxLabels_{};

@@ -1,40 +1,42 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
-#include <string>
-#include <utility>
 #include <vector>
 
+#include "export/ChartStyle.h"
+#include "pipeline/ChartReport.h"
 #include "pipeline/ChartResult.h"
+#include "ui/result/SectionTexts.h"
 
-class QGroupBox;
+class QGridLayout;
 class QLabel;
-class QLayout;
 class QTabBar;
 
 namespace amsaview {
 
 class ChartGrid;
+class SectionView;
 struct ChartDrawing;
 
-// The result window: birth details, Vedic details, the position table and
-// the eight charts of one computation. It only switches between what the
-// computation wrote; it works nothing out itself. Every element is named as
-// composed; one of a list carries its index after an underscore (planet_0,
-// lblPlanet_36).
+// The result window: the chart report of one computation, its sections on
+// the left tabs and its charts on the right, the Rashi chart first. It only
+// switches between what the report holds; it works nothing out itself.
 class frmDisplay final : public QWidget {
     Q_OBJECT
 
   public:
     explicit frmDisplay(QWidget* parent = nullptr);
 
-    // Writes every caption and chart box of one computation. The chart and the
+    // Writes every section and chart of one computation. The chart and the
     // tabs on view stay as they are.
     void showResult(const ChartResult& result);
 
     // The Rashi chart with the birth details, as the main frame opens it.
     void showInitialView();
+
+    // How the charts are drawn; the window, the pages and the files follow it.
+    void setLook(const ChartLook& look);
+    const ChartLook& look() const { return look_; }
 
     // The computation on view, for printing and export.
     const ChartResult& result() const { return result_; }
@@ -43,21 +45,19 @@ class frmDisplay final : public QWidget {
 
   private:
     QWidget* buildLeftPanel();
-    QLayout* buildDetailFrames(QWidget& tabBody);
     QWidget* buildRightPanel();
     QWidget* buildBottomStrip();
+    void showReport();
 
     void cmdRashiChart_Click();
     void cmdDivisionalChart_Click();
     void TabStrip1_Click(int tab);
     void TabStrip2_Click(int tab);
+    void showChart(std::size_t index);
 
-    void showDivisionalFrame(int index);
-    void bindValue(QLabel* label, std::string ResultTexts::*text);
-
-    ChartGrid* fraBirthchart_ = nullptr;
-    std::array<ChartGrid*, kDivisionalChartCount> divisionalFrames_{};
-    std::array<QGroupBox*, 3> detailFrames_{};
+    std::vector<ChartGrid*> charts_;      // the report's order
+    std::vector<SectionView*> sections_;  // the report's order
+    std::vector<SectionTexts> sectionTexts_;
     QTabBar* tabStrip1_ = nullptr;
     QTabBar* tabStrip2_ = nullptr;
     QLabel* label24_ = nullptr;
@@ -66,8 +66,7 @@ class frmDisplay final : public QWidget {
     QLabel* lblHTB2_ = nullptr;
     QLabel* lblTab2_ = nullptr;
     QLabel* lblMethod_ = nullptr;
-    std::vector<std::pair<QLabel*, std::string ResultTexts::*>> values_;
-    std::array<QLabel*, kBodyCount> planet_{};
+    ChartLook look_;
     ChartResult result_;
 };
 
