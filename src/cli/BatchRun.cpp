@@ -21,13 +21,14 @@ struct Slice {
 };
 
 void ChartSlice(const std::vector<BatchRow>& rows, const PositionSource& source, std::size_t begin,
-                std::size_t end, bool windows, Slice& slice) {
+                std::size_t end, bool windows, const DashaOptions& dasha, Slice& slice) {
     ChartResult scratch;
     slice.out.clear();
     slice.charted = 0;
     slice.failed = 0;
     for (std::size_t i = begin; i < end; ++i) {
-        ++(ChartRow(rows[i], source, scratch, slice.out, windows) ? slice.charted : slice.failed);
+        ++(ChartRow(rows[i], source, scratch, slice.out, windows, dasha) ? slice.charted
+                                                                         : slice.failed);
     }
 }
 
@@ -42,7 +43,7 @@ std::size_t ReadChunk(BirthReader& reader, std::vector<BatchRow>& rows) {
 }  // namespace
 
 bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
-              std::string& out, bool windows) {
+              std::string& out, bool windows, const DashaOptions& dasha) {
     if (!row.error.empty()) {
         AppendErrorJsonLine(row.error, row.line, out);
         return false;
@@ -52,7 +53,8 @@ bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& sc
         AppendErrorJsonLine(*error, row.line, out);
         return false;
     }
-    if (const auto failure = ComputeChart(std::get<FormInput>(form), source, scratch)) {
+    if (const auto failure = ComputeChart(std::get<FormInput>(form), source, scratch,
+                                          CalculationOptions{dasha.year})) {
         AppendErrorJsonLine(failure->message, row.line, out);
         return false;
     }
@@ -63,7 +65,7 @@ bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& sc
         AppendErrorJsonLine(error.what(), row.line, out);
         return false;
     }
-    AppendChartJsonLine(scratch, row.line, out, &times);
+    AppendChartJsonLine(scratch, row.line, out, &times, dasha.levels);
     return true;
 }
 
@@ -72,7 +74,8 @@ std::size_t RowsPerChunk(unsigned jobs) {
 }
 
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
-                      unsigned jobs, const BatchProgress& progress, bool windows) {
+                      unsigned jobs, const BatchProgress& progress, bool windows,
+                      const DashaOptions& dasha) {
     BatchOutcome outcome;
     const std::size_t chunkSize = RowsPerChunk(jobs);
     std::vector<BatchRow> current(chunkSize);
@@ -84,7 +87,7 @@ BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FI
         const std::size_t share = (count + jobs - 1) / jobs;
         std::size_t nextCount = 0;
         if (jobs == 1) {
-            ChartSlice(current, source, 0, count, windows, slices[0]);
+            ChartSlice(current, source, 0, count, windows, dasha, slices[0]);
             nextCount = ReadChunk(reader, next);
         } else {
             std::vector<std::jthread> workers;
@@ -92,7 +95,7 @@ BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FI
                 const std::size_t begin = std::min(count, job * share);
                 const std::size_t end = std::min(count, begin + share);
                 workers.emplace_back(ChartSlice, std::cref(current), std::cref(source), begin, end,
-                                     windows, std::ref(slices[job]));
+                                     windows, std::cref(dasha), std::ref(slices[job]));
             }
             nextCount = ReadChunk(reader, next);
         }

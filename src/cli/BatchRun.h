@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/BirthReader.h"
+#include "cli/DashaOptions.h"
 #include "pipeline/ChartResult.h"
 #include "pipeline/PositionSource.h"
 
@@ -25,7 +26,7 @@ using BatchProgress = std::function<void(long rows, long long bytesRead)>;
 // Returns whether the row charted.
 // With `windows`, the line carries the time windows besides the panchanga.
 bool ChartRow(const BatchRow& row, const PositionSource& source, ChartResult& scratch,
-              std::string& out, bool windows = false);
+              std::string& out, bool windows = false, const DashaOptions& dasha = {});
 
 // Rows held at once, charted and read ahead together, whatever the jobs.
 inline constexpr std::size_t kRowsInFlight = 1024;
@@ -36,6 +37,7 @@ std::size_t RowsPerChunk(unsigned jobs);
 // `output`, in input order: `jobs` threads chart one chunk while the next is
 // read, so memory stays flat.
 BatchOutcome RunBatch(BirthReader& reader, const PositionSource& source, std::FILE* output,
-                      unsigned jobs, const BatchProgress& progress, bool windows = false);
+                      unsigned jobs, const BatchProgress& progress, bool windows = false,
+                      const DashaOptions& dasha = {});
 
 }  // namespace amsaview

@@ -17,10 +17,12 @@
 #include "astro/TimeBases.h"
 #include "cli/BirthTimesJson.h"
 #include "cli/ChartJsonKeys.h"
+#include "cli/DashaJson.h"
 #include "cli/JsonNumber.h"
 #include "clock/ClockTexts.h"
 #include "model/LookupLists.h"
 #include "pipeline/ChartCaptions.h"
+#include "pipeline/ChartDasha.h"
 #include "pipeline/ChartReport.h"
 #include "vedic/Nakshatra.h"
 
@@ -436,7 +438,7 @@ void Values(Writer& writer, const ChartResult& result, std::string_view ascendan
 
 template <typename Writer>
 void Chart(Writer& writer, const ChartResult& result, std::optional<long> line,
-           const BirthTimes* times) {
+           const BirthTimes* times, int dashaLevels) {
     const ResultTexts& t = result.texts;
     const auto text = [&writer](PlainKey key, const std::string& value) {
         writer.Key(key);
@@ -453,6 +455,8 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line,
     Ascendant(writer, result.positions, ascendant);
     writer.Key("bodies");
     Bodies(writer, result.positions, longitudes);
+    writer.Key("dasha");
+    json::DashaObject(writer, ChartDasha(result), dashaLevels, kCompact<Writer>);
     writer.Key("divisionalCharts");
     writer.StartObject();
     for (const std::size_t index : json::ChartsByTitle()) {
@@ -510,16 +514,17 @@ void Chart(Writer& writer, const ChartResult& result, std::optional<long> line,
 
 }  // namespace
 
-void AppendChartJson(const ChartResult& result, std::string& out, const BirthTimes* times) {
+void AppendChartJson(const ChartResult& result, std::string& out, const BirthTimes* times,
+                     int dashaLevels) {
     auto& reused = FreshWriter<IndentedWriter>();
-    Chart(reused.writer, result, std::nullopt, times);
+    Chart(reused.writer, result, std::nullopt, times, dashaLevels);
     reused.AppendTo(out);
 }
 
 void AppendChartJsonLine(const ChartResult& result, long line, std::string& out,
-                         const BirthTimes* times) {
+                         const BirthTimes* times, int dashaLevels) {
     auto& reused = FreshWriter<LineWriter>();
-    Chart(reused.writer, result, line, times);
+    Chart(reused.writer, result, line, times, dashaLevels);
     reused.AppendTo(out);
 }
 

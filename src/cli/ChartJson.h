@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/DashaOptions.h"
 #include "pipeline/BirthTimes.h"
 #include "pipeline/ChartResult.h"
 
@@ -13,13 +14,14 @@ namespace amsaview {
 // and numbers as Qt's JSON writer has always printed them.
 
 // The single-birth mode's output: indented by four blanks, ending with a newline.
-// With `times`, the panchanga and, when computed, the time windows too.
-void AppendChartJson(const ChartResult& result, std::string& out,
-                     const BirthTimes* times = nullptr);
+// With `times`, the panchanga and, when computed, the time windows too. The
+// dasha goes `dashaLevels` deep, 1 .. 3.
+void AppendChartJson(const ChartResult& result, std::string& out, const BirthTimes* times = nullptr,
+                     int dashaLevels = kDefaultDashaLevels);
 
 // One batch row: the same object on one line, with its input line number.
 void AppendChartJsonLine(const ChartResult& result, long line, std::string& out,
-                         const BirthTimes* times = nullptr);
+                         const BirthTimes* times = nullptr, int dashaLevels = kDefaultDashaLevels);
 
 // A batch row that could not be charted: {"error":"...","line":N}.
 void AppendErrorJsonLine(std::string_view message, long line, std::string& out);

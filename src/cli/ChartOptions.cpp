@@ -67,6 +67,17 @@ constexpr Option kMethodOptions[] = {
     {"node", "With --ephemeris swiss: Rahu as the mean (the default) or true node.", "mean|true"},
 };
 
+constexpr Option kDashaOptions[] = {
+    {"dasha-year",
+     "The year the dasha is counted in: gregorian (365.2425 days, the default), julian (365.25), "
+     "sidereal (365.256364) or savana (360).",
+     "YEAR"},
+    {"dasha-levels",
+     "How deep the dasha goes: 1 the mahadashas, 2 with their antardashas (the default), 3 with "
+     "the pratyantardashas too.",
+     "1|2|3"},
+};
+
 constexpr Option kExportOptions[] = {
     {"pdf", "Also write the printed pages as a PDF.", "FILE"},
     {"svg", "Also write the first printed page as an SVG drawing.", "FILE"},
@@ -241,6 +252,30 @@ std::optional<QString> ReadMethod(const QCommandLineParser& parser, EphemerisSet
     return std::nullopt;
 }
 
+std::optional<QString> ReadDasha(const QCommandLineParser& parser, DashaOptions& dasha) {
+    if (parser.isSet(QStringLiteral("dasha-year"))) {
+        const auto year = ParseDashaYear(parser.value(QStringLiteral("dasha-year")).toStdString());
+        if (!year) {
+            QStringList names;
+            for (const DashaYearChoice& choice : kDashaYearChoices) {
+                names << QString::fromUtf8(choice.name.data(),
+                                           static_cast<qsizetype>(choice.name.size()));
+            }
+            return QStringLiteral("--dasha-year must be one of %1")
+                .arg(names.join(QStringLiteral(", ")));
+        }
+        dasha.year = *year;
+    }
+    if (parser.isSet(QStringLiteral("dasha-levels"))) {
+        const QString levels = parser.value(QStringLiteral("dasha-levels"));
+        if (levels.size() != 1 || levels[0] < u'1' || levels[0] > u'3') {
+            return QStringLiteral("--dasha-levels must be 1, 2 or 3");
+        }
+        dasha.levels = levels[0].unicode() - u'0';
+    }
+    return std::nullopt;
+}
+
 // The files to write besides the JSON; the chart's name and the width's range
 // are the drawing's to judge.
 std::optional<QString> ReadExports(const QCommandLineParser& parser, ExportRequest& exports) {
@@ -282,11 +317,12 @@ std::optional<QString> ReadExports(const QCommandLineParser& parser, ExportReque
 ChartRequest ParseChartOptions(const QStringList& arguments) {
     EphemerisSettings ignoredMethod;
     ExportRequest ignoredExports;
-    return ParseChartOptions(arguments, ignoredMethod, ignoredExports);
+    DashaOptions ignoredDasha;
+    return ParseChartOptions(arguments, ignoredMethod, ignoredExports, ignoredDasha);
 }
 
 ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method,
-                               ExportRequest& exports) {
+                               ExportRequest& exports, DashaOptions& dasha) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Computes one birth chart and prints it as JSON, or one chart per line "
@@ -295,6 +331,7 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
     AddOptions(parser, kBatchOptions);
     AddOptions(parser, kBirthFileOptions);
     AddOptions(parser, kMethodOptions);
+    AddOptions(parser, kDashaOptions);
     AddOptions(parser, std::span(&kPlaceListOption, 1));
     AddOptions(parser, kExportOptions);
     parser.addHelpOption();
@@ -305,6 +342,9 @@ ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& 
         return ChartHelp{parser.helpText()};
     }
     if (auto error = ReadMethod(parser, method)) {
+        return *error;
+    }
+    if (auto error = ReadDasha(parser, dasha)) {
         return *error;
     }
     if (auto error = ReadExports(parser, exports)) {

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/BirthFields.h"
+#include "cli/DashaOptions.h"
 #include "cli/ExportOptions.h"
 #include "model/FormInput.h"
 #include "swiss/EphemerisSettings.h"
@@ -39,10 +40,11 @@ using ChartRequest =
     std::variant<BirthFields, FormInput, BatchSettings, PlaceListRequest, ChartHelp, QString>;
 ChartRequest ParseChartOptions(const QStringList& arguments);
 
-// The same, also reading --ephemeris, --ayanamsa and --node into `method`,
-// which holds for every chart of the request, and the files to write besides
-// the JSON into `exports` (one birth only).
+// The same, also reading --ephemeris, --ayanamsa and --node into `method`
+// and --dasha-year and --dasha-levels into `dasha`, which hold for every
+// chart of the request, and the files to write besides the JSON into
+// `exports` (one birth only).
 ChartRequest ParseChartOptions(const QStringList& arguments, EphemerisSettings& method,
-                               ExportRequest& exports);
+                               ExportRequest& exports, DashaOptions& dasha);
 
 }  // namespace amsaview

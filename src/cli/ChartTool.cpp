@@ -149,9 +149,10 @@ QString CheckExportRequest(const amsaview::ExportRequest& request) {
 }
 
 int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings& method,
-              const amsaview::ExportRequest& exports) {
+              const amsaview::DashaOptions& dasha, const amsaview::ExportRequest& exports) {
     amsaview::ChartResult result;
-    if (const auto failure = amsaview::ComputeChart(form, method, result)) {
+    if (const auto failure = amsaview::ComputeChart(form, method, result,
+                                                    amsaview::CalculationOptions{dasha.year})) {
         return Fail(QString::fromStdString(failure->message));
     }
     if (exports.any()) {
@@ -167,7 +168,7 @@ int ChartForm(const amsaview::FormInput& form, const amsaview::EphemerisSettings
         return Fail(QString::fromStdString(error.what()));
     }
     std::string json;
-    amsaview::AppendChartJson(result, json, &times);
+    amsaview::AppendChartJson(result, json, &times, dasha.levels);
     return WriteOut(json);
 }
 
@@ -181,12 +182,12 @@ int ListPlaces(const amsaview::PlaceListRequest& request) {
 }
 
 int ChartOne(const amsaview::BirthFields& fields, const amsaview::EphemerisSettings& method,
-             const amsaview::ExportRequest& exports) {
+             const amsaview::DashaOptions& dasha, const amsaview::ExportRequest& exports) {
     const auto form = amsaview::ParseBirth(fields);
     if (const auto* error = std::get_if<std::string>(&form)) {
         return Fail(QString::fromStdString(*error));
     }
-    return ChartForm(std::get<amsaview::FormInput>(form), method, exports);
+    return ChartForm(std::get<amsaview::FormInput>(form), method, dasha, exports);
 }
 
 // Rows done, rate and time left on one line rewritten in place, a few times a
@@ -229,7 +230,8 @@ class ProgressLine {
     Clock::time_point lastShown_ = start_;
 };
 
-int ChartMany(const amsaview::BatchSettings& settings, const amsaview::EphemerisSettings& method) {
+int ChartMany(const amsaview::BatchSettings& settings, const amsaview::EphemerisSettings& method,
+              const amsaview::DashaOptions& dasha) {
     std::unique_ptr<amsaview::PositionSource> source;
     try {
         source = amsaview::MakePositionSource(method);
@@ -254,7 +256,7 @@ int ChartMany(const amsaview::BatchSettings& settings, const amsaview::Ephemeris
         outcome = amsaview::RunBatch(
             *reader, *source, stdout, settings.jobs,
             [&progress](long rows, long long bytesRead) { progress.Update(rows, bytesRead); },
-            settings.windows);
+            settings.windows, dasha);
     } else {
         outcome.inputError = reader->inputError();
     }
@@ -309,7 +311,9 @@ int main(int argc, char* argv[]) {
 
     amsaview::EphemerisSettings method;
     amsaview::ExportRequest exports;
-    const auto parsed = amsaview::ParseChartOptions(QCoreApplication::arguments(), method, exports);
+    amsaview::DashaOptions dasha;
+    const auto parsed =
+        amsaview::ParseChartOptions(QCoreApplication::arguments(), method, exports, dasha);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         return Fail(*error);
     }
@@ -322,13 +326,13 @@ int main(int argc, char* argv[]) {
         }
     }
     if (const auto* batch = std::get_if<amsaview::BatchSettings>(&parsed)) {
-        return ChartMany(*batch, method);
+        return ChartMany(*batch, method, dasha);
     }
     if (const auto* places = std::get_if<amsaview::PlaceListRequest>(&parsed)) {
         return ListPlaces(*places);
     }
     if (const auto* kept = std::get_if<amsaview::FormInput>(&parsed)) {
-        return ChartForm(*kept, method, exports);
+        return ChartForm(*kept, method, dasha, exports);
     }
-    return ChartOne(std::get<amsaview::BirthFields>(parsed), method, exports);
+    return ChartOne(std::get<amsaview::BirthFields>(parsed), method, dasha, exports);
 }

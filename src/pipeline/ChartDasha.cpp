@@ -65,8 +65,37 @@ std::string DashaUtText(UtSeconds moment) {
     return CivilText(moment, ' ', " UT");
 }
 
-std::string DashaIsoText(UtSeconds moment) {
-    return CivilText(moment, 'T', "Z");
+char* WriteIsoMoment(char* out, UtSeconds moment) {
+    // Civil date from days since 1970 (H. Hinnant's reckoning); the batch
+    // writes ninety periods a chart, too many for printf.
+    constexpr std::int64_t kDay = 86400;
+    const std::int64_t days = (moment >= 0 ? moment : moment - (kDay - 1)) / kDay;
+    const std::int64_t second = moment - days * kDay;
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t dayOfEra = z - era * 146097;
+    const std::int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+    const std::int64_t day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
+    const std::int64_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
+    const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    const auto digits = [&out](std::int64_t value, int width, char after) {
+        for (int i = width - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        }
+        out += width;
+        *out++ = after;
+    };
+    digits(year, 4, '-');
+    digits(month, 2, '-');
+    digits(day, 2, 'T');
+    digits(second / 3600, 2, ':');
+    digits(second / 60 % 60, 2, ':');
+    digits(second % 60, 2, 'Z');
+    return out;
 }
 
 }  // namespace amsaview

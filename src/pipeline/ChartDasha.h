@@ -31,7 +31,10 @@ std::string DashaLocalText(const BirthData& birth, UtSeconds moment);
 // "1963-04-12 08:33:22 UT".
 std::string DashaUtText(UtSeconds moment);
 
-// "1963-04-12T08:33:22Z", as the JSON writes moments.
-std::string DashaIsoText(UtSeconds moment);
+// "1963-04-12T08:33:22Z", as the JSON writes moments, at `out` without a
+// terminating zero; returns its end. Years 0 .. 9999, which the periods of a
+// birth the program takes never leave.
+inline constexpr std::size_t kIsoMomentSize = 20;
+char* WriteIsoMoment(char* out, UtSeconds moment);
 
 }  // namespace amsaview

@@ -216,10 +216,11 @@ TEST(ParseChartOptions, FilesBesidesTheJsonAreForOneBirth) {
     const QStringList birth = QStringList{"amsaview-chart"} + Complete();
     EphemerisSettings method;
     ExportRequest exports;
+    DashaOptions dasha;
     const auto parsed =
         ParseChartOptions(birth + QStringList{"--pdf", "a.pdf", "--png=b.png", "--png-chart",
                                               "Navamsa", "--png-width", "640"},
-                          method, exports);
+                          method, exports, dasha);
     ASSERT_TRUE(std::holds_alternative<BirthFields>(parsed));
     EXPECT_EQ(exports.pdf, "a.pdf");
     EXPECT_EQ(exports.svg, "");
@@ -238,9 +239,50 @@ TEST(ParseChartOptions, FilesBesidesTheJsonAreForOneBirth) {
     for (const auto& [arguments, message] : kRefused) {
         ExportRequest refused;
         const auto result =
-            ParseChartOptions(QStringList{"amsaview-chart"} + arguments, method, refused);
+            ParseChartOptions(QStringList{"amsaview-chart"} + arguments, method, refused, dasha);
         ASSERT_TRUE(std::holds_alternative<QString>(result)) << message;
         EXPECT_EQ(std::get<QString>(result).toStdString(), message);
+    }
+}
+
+// The dasha's options hold for one birth, a birth file's and the batch alike.
+TEST(ParseChartOptions, DashaYearAndLevels) {
+    const QStringList tool{"amsaview-chart"};
+    const struct {
+        QStringList arguments;
+        DashaOptions expected;
+    } kCases[] = {
+        {Complete(), {DashaYear{}, 2}},
+        {Complete() + QStringList{"--dasha-year", "savana"}, {{DashaYearKind::Savana}, 2}},
+        {Complete() + QStringList{"--dasha-levels=3", "--dasha-year=julian"},
+         {{DashaYearKind::Julian}, 3}},
+        {{"--batch", "b.csv", "--dasha-levels", "1", "--dasha-year", "sidereal"},
+         {{DashaYearKind::Sidereal}, 1}},
+        {{"--batch", "b.csv", "--dasha-year", "gregorian"}, {DashaYear{}, 2}},
+    };
+    for (const auto& c : kCases) {
+        EphemerisSettings method;
+        ExportRequest exports;
+        DashaOptions dasha;
+        const auto parsed = ParseChartOptions(tool + c.arguments, method, exports, dasha);
+        EXPECT_FALSE(std::holds_alternative<QString>(parsed))
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(dasha, c.expected) << c.arguments.join(' ').toStdString();
+    }
+
+    const std::pair<QStringList, const char*> kRefused[] = {
+        {{"--dasha-year", "Gregorian"},
+         "--dasha-year must be one of gregorian, julian, sidereal, savana"},
+        {{"--dasha-year", ""}, "--dasha-year must be one of gregorian, julian, sidereal, savana"},
+        {{"--dasha-levels", "0"}, "--dasha-levels must be 1, 2 or 3"},
+        {{"--dasha-levels", "4"}, "--dasha-levels must be 1, 2 or 3"},
+        {{"--dasha-levels", "22"}, "--dasha-levels must be 1, 2 or 3"},
+        {{"--dasha-levels", ""}, "--dasha-levels must be 1, 2 or 3"},
+    };
+    for (const auto& [arguments, message] : kRefused) {
+        const auto parsed = ParseChartOptions(tool + Complete() + arguments);
+        ASSERT_TRUE(std::holds_alternative<QString>(parsed)) << message;
+        EXPECT_EQ(std::get<QString>(parsed).toStdString(), message);
     }
 }
 
@@ -250,7 +292,8 @@ TEST(ParseChartOptions, HelpNamesEveryOption) {
     const QString& text = std::get<ChartHelp>(parsed).text;
     for (const char* option :
          {"--name <TEXT>", "--place <TEXT>", "--batch <FILE>", "--birth <FILE>",
-          "--ephemeris <SOURCE>", "--pdf <FILE>", "--png-width <PIXELS>", "--places <TEXT>"}) {
+          "--ephemeris <SOURCE>", "--pdf <FILE>", "--png-width <PIXELS>", "--places <TEXT>",
+          "--dasha-year <YEAR>", "--dasha-levels <1|2|3>"}) {
         EXPECT_TRUE(text.contains(QLatin1String(option))) << option;
     }
 }

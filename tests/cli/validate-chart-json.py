@@ -40,6 +40,10 @@ for name, args in singles.items():
 
 lines = run("--batch", births_csv).splitlines()
 windowed = run("--batch", births_csv, "--windows").splitlines()
+for levels in ("1", "3"):
+    deep = run(*singles["Delhi 1947"], "--dasha-levels", levels, "--dasha-year", "sidereal")
+    check(f"Delhi 1947, dasha {levels} levels", json.loads(deep))
+    lines += run("--batch", births_csv, "--dasha-levels", levels).splitlines()
 if any("timeWindows" in json.loads(text) for text in lines):
     failures.append("the batch wrote time windows without --windows")
 if not all("timeWindows" in json.loads(text) for text in windowed):
@@ -71,6 +75,13 @@ broken = {
     "a moment without its zone": lambda c: c["panchanga"].update(sunrise="1947-03-15T01:02:17"),
     "a window without its end": lambda c: c["timeWindows"]["D9"].pop("to"),
     "a window of an unknown kind": lambda c: c["timeWindows"].update(sun={}),
+    "a dasha without periods": lambda c: c["dasha"].pop("periods"),
+    "a dasha lord misspelt": lambda c: c["dasha"]["periods"][0].update(lord="Shani"),
+    "a dasha shallower than its levels": lambda c: c["dasha"]["periods"][3].pop("periods"),
+    "a dasha deeper than its levels": lambda c: c["dasha"].update(levels=1),
+    "eight antardashas": lambda c: c["dasha"]["periods"][0]["periods"].pop(),
+    "a dasha moment without its zone": lambda c: c["dasha"]["periods"][0].update(start="1946-12-11T22:41:46"),
+    "an unknown dasha year": lambda c: c["dasha"].update(year="lunar"),
 }
 for name, breaking in broken.items():
     chart = copy.deepcopy(sample)

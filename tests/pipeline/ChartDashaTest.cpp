@@ -97,9 +97,21 @@ TEST(DashaTexts, MomentsOnTheBirthsClockAndInUniversalTime) {
     EXPECT_EQ(DashaLocalText(birth, 0), "1969-12-31 19:00:00");
     EXPECT_EQ(DashaUtText(-1), "1969-12-31 23:59:59 UT");
     EXPECT_EQ(DashaUtText(-2177452800), "1901-01-01 00:00:00 UT");
-    EXPECT_EQ(DashaIsoText(646936956), "1990-07-02T16:42:36Z");
-    // Past 2100, where a life's last periods end.
-    EXPECT_EQ(DashaIsoText(4433771196), "2110-07-02T19:06:36Z");
+}
+
+TEST(DashaTexts, IsoMomentsAcrossCenturiesAndLeapDays) {
+    const std::pair<UtSeconds, std::string_view> kCases[] = {
+        {0, "1970-01-01T00:00:00Z"},           {-1, "1969-12-31T23:59:59Z"},
+        {-2177452800, "1901-01-01T00:00:00Z"}, {646936956, "1990-07-02T16:42:36Z"},
+        {951782400, "2000-02-29T00:00:00Z"},  // 2000 is a leap year
+        {4107542399, "2100-02-28T23:59:59Z"},  {4107542400, "2100-03-01T00:00:00Z"},  // 2100 is not
+        {4433771196, "2110-07-02T19:06:36Z"},  // where a life's last periods end
+    };
+    for (const auto& [moment, text] : kCases) {
+        char room[kIsoMomentSize + 1] = {};
+        EXPECT_EQ(WriteIsoMoment(room, moment), room + kIsoMomentSize) << moment;
+        EXPECT_EQ(std::string_view(room), text) << moment;
+    }
 }
 
 }  // namespace
