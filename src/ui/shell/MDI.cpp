@@ -7,14 +7,15 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "ui/common/ProgramColours.h"
-#include "ui/common/Twips.h"
 #include "ui/common/ApplicationTitle.h"
-#include "ui/shell/Banner.h"
 #include "ui/common/HelpMenu.h"
-#include "ui/shell/PrintMenu.h"
+#include "ui/common/ProgramColours.h"
 #include "ui/common/SettingsMenu.h"
+#include "ui/common/Twips.h"
+#include "ui/result/ChartStyleMenu.h"
 #include "ui/result/frmDisplay.h"
+#include "ui/shell/Banner.h"
+#include "ui/shell/PrintMenu.h"
 
 namespace amsaview {
 namespace {
@@ -120,7 +121,8 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
 
     setCentralWidget(client);
     addFileMenu();
-    AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); });
+    AddChartStyleEntry(*AddSettingsMenu(*menuBar(), [this] { emit settingsRequested(); }),
+                       *display_);
     AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
     resize(FittingSize(QSize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height())));
     display_->showInitialView();

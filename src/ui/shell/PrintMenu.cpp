@@ -31,9 +31,9 @@ void ShowFailure(QWidget& parent, const QString& message) {
     ModalMessageBox().show(&parent, message, MessageIcon::Critical);
 }
 
-void PaintOrComplain(QPrinter& printer, QWidget& parent, const ChartResult& result) {
+void PaintOrComplain(QPrinter& printer, QWidget& parent, const frmDisplay& display) {
     PrintedCharts drawn;
-    if (!PaintChartPages(printer, result, ChartLook{}, drawn)) {
+    if (!PaintChartPages(printer, display.result(), display.look(), drawn)) {
         ShowFailure(parent, QStringLiteral("The chart could not be printed on %1.")
                                 .arg(printer.printerName().isEmpty() ? printer.outputFileName()
                                                                      : printer.printerName()));
@@ -45,7 +45,7 @@ void Print(QWidget& parent, const frmDisplay& display) {
     PreparePrinter(printer, display.result().birth);
     QPrintDialog dialog(&printer, &parent);
     if (dialog.exec() == QDialog::Accepted) {
-        PaintOrComplain(printer, parent, display.result());
+        PaintOrComplain(printer, parent, display);
     }
 }
 
@@ -53,10 +53,9 @@ void Preview(QWidget& parent, const frmDisplay& display) {
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer, display.result().birth);
     QPrintPreviewDialog preview(&printer, &parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &parent,
-                     [&parent, &display](QPrinter* target) {
-                         PaintOrComplain(*target, parent, display.result());
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &parent,
+        [&parent, &display](QPrinter* target) { PaintOrComplain(*target, parent, display); });
     preview.exec();
 }
 
@@ -89,7 +88,7 @@ void Export(QWidget& parent, const frmDisplay& display) {
         }
     }
     if (const ExportFailure failure =
-            ExportByName(path, display.result(), display.chartOnView(), width)) {
+            ExportByName(path, display.result(), display.chartOnView(), width, display.look())) {
         ShowFailure(parent, *failure);
     }
 }
