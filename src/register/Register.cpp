@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <algorithm>
 
 #include "register/BirthRows.h"
 #include "register/DamagedFile.h"
@@ -209,14 +210,19 @@ RegisterResult<OpenReport> Register::open(const QString& path) {
 }
 
 RegisterResult<BirthId> Register::saveNew(const SavedBirth& birth) {
-    auto ids = saveAllNew({birth});
-    if (!ids) {
-        return RegisterError{ids.error()};
+    auto stored = insertNew({birth}, true);
+    if (!stored) {
+        return RegisterError{stored.error()};
     }
-    return ids.value().front();
+    return stored.value().ids.front();
 }
 
-RegisterResult<std::vector<BirthId>> Register::saveAllNew(const std::vector<SavedBirth>& births) {
+RegisterResult<ImportCount> Register::importNew(const std::vector<SavedBirth>& births) {
+    return insertNew(births, false);
+}
+
+RegisterResult<ImportCount> Register::insertNew(const std::vector<SavedBirth>& births,
+                                                bool opened) {
     if (!isOpen()) {
         return notOpen();
     }
@@ -224,31 +230,51 @@ RegisterResult<std::vector<BirthId>> Register::saveAllNew(const std::vector<Save
         births.size() == 1 ? QStringLiteral("save the birth") : QStringLiteral("save the births");
     QSqlDatabase database = QSqlDatabase::database(connectionName_, false);
     const QString now = utcNow_().toString(Qt::ISODateWithMs);
-    std::vector<BirthId> ids;
-    ids.reserve(births.size());
     WriteTransaction transaction(database);
     if (auto error = transaction.begin()) {
         return failure(action, SqlMessage(*error));
     }
+    // Read inside the transaction, so no other writer slips a copy in between.
+    std::vector<FormInput> kept;
+    if (!opened) {
+        QSqlQuery saved(database);
+        saved.setForwardOnly(true);
+        if (!saved.exec(QStringLiteral("SELECT %1 FROM births").arg(BirthColumns()))) {
+            return failure(action, SqlMessage(saved.lastError()));
+        }
+        while (saved.next()) {
+            kept.push_back(ReadBirth(saved).form);
+        }
+    }
+    ImportCount count;
+    count.ids.reserve(births.size());
     {
         QSqlQuery insert(database);
         insert.prepare(
             QStringLiteral(
                 "INSERT INTO births (%1, created, last_opened) VALUES (%2, :created, %3)")
-                .arg(BoundColumnNames(), BoundColumnPlaceholders(), kNextOpening));
+                .arg(BoundColumnNames(), BoundColumnPlaceholders(),
+                     opened ? kNextOpening : QStringLiteral("NULL")));
         for (const SavedBirth& birth : births) {
+            if (!opened && std::find(kept.begin(), kept.end(), birth.form) != kept.end()) {
+                ++count.alreadySaved;
+                continue;
+            }
             BindBirth(insert, birth, now);
             insert.bindValue(QStringLiteral(":created"), now);
             if (auto error = Execute(insert)) {
                 return failure(action, SqlMessage(*error));
             }
-            ids.push_back(insert.lastInsertId().toLongLong());
+            count.ids.push_back(insert.lastInsertId().toLongLong());
+            if (!opened) {
+                kept.push_back(birth.form);
+            }
         }
     }
     if (auto error = transaction.commit()) {
         return failure(action, SqlMessage(*error));
     }
-    return ids;
+    return count;
 }
 
 RegisterStatus Register::update(BirthId id, const SavedBirth& birth) {
@@ -292,6 +318,35 @@ RegisterStatus Register::changeOne(BirthId id, const QString& action, const QStr
 RegisterStatus Register::remove(BirthId id) {
     return changeOne(id, QStringLiteral("delete the birth"),
                      QStringLiteral("DELETE FROM births WHERE id = :id"));
+}
+
+RegisterStatus Register::removeAll(const std::vector<BirthId>& ids) {
+    if (!isOpen()) {
+        return notOpen();
+    }
+    const QString action = QStringLiteral("delete the births");
+    QSqlDatabase database = QSqlDatabase::database(connectionName_, false);
+    WriteTransaction transaction(database);
+    if (auto error = transaction.begin()) {
+        return failure(action, SqlMessage(*error));
+    }
+    {
+        QSqlQuery remove(database);
+        remove.prepare(QStringLiteral("DELETE FROM births WHERE id = :id"));
+        for (const BirthId id : ids) {
+            remove.bindValue(QStringLiteral(":id"), QVariant::fromValue(id));
+            if (auto error = Execute(remove)) {
+                return failure(action, SqlMessage(*error));
+            }
+            if (remove.numRowsAffected() != 1) {
+                return failure(action, QStringLiteral("no birth has the number %1").arg(id));
+            }
+        }
+    }
+    if (auto error = transaction.commit()) {
+        return failure(action, SqlMessage(*error));
+    }
+    return Done{};
 }
 
 RegisterStatus Register::markOpened(BirthId id) {

@@ -22,6 +22,12 @@ struct OpenReport {
     QString message() const;  // for the user; empty when there is nothing to say
 };
 
+// What an import stored, and how many of its births were saved already.
+struct ImportCount {
+    std::vector<BirthId> ids;
+    int alreadySaved = 0;
+};
+
 // The saved births: one SQLite file, every change one transaction. A failure
 // is returned as a message naming the file; the caller can go on computing
 // charts without the register.
@@ -48,12 +54,16 @@ class Register {
     // Stores the birth as a new one and counts it as opened; its id, created
     // and modified fields are ignored.
     RegisterResult<BirthId> saveNew(const SavedBirth& birth);
-    // Stores all or none (an import).
-    RegisterResult<std::vector<BirthId>> saveAllNew(const std::vector<SavedBirth>& births);
+    // An import: stores, all or none, the births not saved already. One equal
+    // to a saved birth (or to one before it in `births`) in everything the
+    // form holds is counted instead. Imported births stay out of the recent ones.
+    RegisterResult<ImportCount> importNew(const std::vector<SavedBirth>& births);
     // Replaces the saved birth `id` (the one given in birth.id is ignored),
     // keeping its created time, and counts it as opened.
     RegisterStatus update(BirthId id, const SavedBirth& birth);
     RegisterStatus remove(BirthId id);
+    // Deletes all or none.
+    RegisterStatus removeAll(const std::vector<BirthId>& ids);
     RegisterResult<SavedBirth> load(BirthId id) const;
     // Puts the birth at the top of the recent births.
     RegisterStatus markOpened(BirthId id);
@@ -70,6 +80,9 @@ class Register {
 
   private:
     void close();
+    // Stores the births not saved already, in one transaction; with `opened`
+    // they go to the top of the recent births.
+    RegisterResult<ImportCount> insertNew(const std::vector<SavedBirth>& births, bool opened);
     // Runs `sql`, which names the birth as :id, on exactly one birth.
     RegisterStatus changeOne(BirthId id, const QString& action, const QString& sql,
                              const std::function<void(QSqlQuery&)>& bindMore = {});

@@ -143,13 +143,13 @@ TEST(BirthFile, RegisterToFileToRegister) {
     Register to;
     ASSERT_TRUE(from.open(folder.filePath("from.sqlite")));
     ASSERT_TRUE(to.open(folder.filePath("to.sqlite")));
-    ASSERT_TRUE(from.saveAllNew({Birth("SITA DEVI", 1980, "Mumbai"), LargestBirth()}));
+    ASSERT_TRUE(from.importNew({Birth("SITA DEVI", 1980, "Mumbai"), LargestBirth()}));
 
     const QString file = folder.filePath("all.amsaview.json");
     ASSERT_TRUE(WriteBirthFile(file, from.loadAll().value()));
     const auto imported = ReadBirthFile(file);
     ASSERT_TRUE(imported);
-    ASSERT_TRUE(to.saveAllNew(imported.value()));
+    ASSERT_TRUE(to.importNew(imported.value()));
 
     const std::vector<SavedBirth> before = from.loadAll().value();
     const std::vector<SavedBirth> after = to.loadAll().value();

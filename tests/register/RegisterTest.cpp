@@ -149,12 +149,41 @@ TEST_F(RegisterTest, RecentBirthsAreTheFiveLastOpenedOrSaved) {
     EXPECT_EQ(Names(births_.recent()), (std::vector<std::string>{"B", "G", "F", "E", "D"}));
 }
 
-TEST_F(RegisterTest, ImportStoresAllInOneTransaction) {
-    const auto ids = births_.saveAllNew({Birth("A", 1950, ""), Birth("B", 1960, "")});
-    ASSERT_TRUE(ids);
-    ASSERT_EQ(ids.value().size(), 2u);
-    EXPECT_EQ(births_.load(ids.value()[1]).value().form.name, "B");
-    EXPECT_EQ(births_.count().value(), 2);
+TEST_F(RegisterTest, ImportSkipsWhatIsSavedAlreadyAndStaysOutOfTheRecentBirths) {
+    Save(Birth("A", 1950, "Pune"));
+    SavedBirth sameWithANote = Birth("A", 1950, "Pune");
+    sameWithANote.note = "from the old file";
+    SavedBirth aSecondLater = Birth("A", 1950, "Pune");
+    aSecondLater.form.secondRow += 1;
+    SavedBirth otherClock = Birth("A", 1950, "Pune");
+    otherClock.form.dst = !otherClock.form.dst;
+    const auto imported =
+        births_.importNew({Birth("A", 1950, "Pune"), sameWithANote, aSecondLater, otherClock,
+                           Birth("B", 1960, ""), Birth("B", 1960, "")});
+    ASSERT_TRUE(imported) << imported.error().toStdString();
+    EXPECT_EQ(imported.value().ids.size(), 3u);
+    EXPECT_EQ(imported.value().alreadySaved, 3);
+    EXPECT_EQ(births_.load(imported.value().ids[2]).value().form.name, "B");
+    EXPECT_EQ(births_.count().value(), 4);
+    EXPECT_EQ(Names(births_.recent()), std::vector<std::string>{"A"});
+
+    const auto again = births_.importNew({aSecondLater, Birth("B", 1960, "")});
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again.value().ids.empty());
+    EXPECT_EQ(again.value().alreadySaved, 2);
+}
+
+TEST_F(RegisterTest, RemoveAllDeletesAllOrNone) {
+    const BirthId a = Save(Birth("A", 1950, ""));
+    const BirthId b = Save(Birth("B", 1960, ""));
+    Save(Birth("C", 1970, ""));
+    const auto missing = births_.removeAll({a, b + 100});
+    ASSERT_FALSE(missing);
+    EXPECT_TRUE(missing.error().contains(QString::number(b + 100)))
+        << missing.error().toStdString();
+    EXPECT_EQ(births_.count().value(), 3);
+    ASSERT_TRUE(births_.removeAll({a, b}));
+    EXPECT_EQ(Names(births_.search(QString())), std::vector<std::string>{"C"});
 }
 
 TEST(RegisterClosed, EveryOperationFailsWithAMessage) {

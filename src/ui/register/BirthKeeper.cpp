@@ -59,6 +59,14 @@ RegisterStatus BirthKeeper::removeCurrent() {
     return removed;
 }
 
+RegisterStatus BirthKeeper::remove(const QList<BirthId>& ids) {
+    auto removed = store_.removeAll({ids.begin(), ids.end()});
+    if (removed && current_ && ids.contains(current_->id)) {
+        current_.reset();
+    }
+    return removed;
+}
+
 RegisterResult<SavedBirth> BirthKeeper::openBirth(BirthId id) {
     auto loaded = store_.load(id);
     if (!loaded) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -25,6 +26,8 @@ class BirthKeeper {
     RegisterStatus save(const FormInput& form);
     RegisterStatus saveAsNew(const FormInput& form);
     RegisterStatus removeCurrent();
+    // Deletes all or none; the form's birth among them is no longer current.
+    RegisterStatus remove(const QList<BirthId>& ids);
     // Loads a saved birth and makes it the current one.
     RegisterResult<SavedBirth> openBirth(BirthId id);
     // The form no longer shows a saved birth.

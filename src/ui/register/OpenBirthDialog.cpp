@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -37,8 +38,10 @@ OpenBirthDialog::OpenBirthDialog(Search search, QWidget* parent)
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const int charWidth = fontMetrics().averageCharWidth();
     list_->setColumnWidth(BirthListModel::Name, charWidth * 28);
-    list_->setColumnWidth(BirthListModel::Date, charWidth * 12);
-    list_->setColumnWidth(BirthListModel::Time, charWidth * 10);
+    // Digits are wider than the average character: these two follow their texts.
+    for (const int column : {BirthListModel::Date, BirthListModel::Time}) {
+        list_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     list_->header()->setStretchLastSection(true);
     list_->setMinimumSize(charWidth * 90, charWidth * 40);
 
@@ -53,6 +56,8 @@ OpenBirthDialog::OpenBirthDialog(Search search, QWidget* parent)
     export_ =
         buttons->addButton(QStringLiteral("&Export Selected..."), QDialogButtonBox::ActionRole);
     export_->setObjectName(QStringLiteral("cmdExport"));
+    delete_ = buttons->addButton(QStringLiteral("&Delete..."), QDialogButtonBox::ActionRole);
+    delete_->setObjectName(QStringLiteral("cmdDelete"));
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
 
@@ -66,7 +71,19 @@ OpenBirthDialog::OpenBirthDialog(Search search, QWidget* parent)
     // Enter reaches the default button Open; a single click only selects.
     connect(list_, &QTreeView::doubleClicked, this, &OpenBirthDialog::openCurrent);
     connect(open_, &QPushButton::clicked, this, &OpenBirthDialog::openCurrent);
-    connect(export_, &QPushButton::clicked, this, &OpenBirthDialog::exportSelected);
+    connect(export_, &QPushButton::clicked, this, [this] {
+        if (const QList<BirthId> ids = selectedIds(); !ids.isEmpty()) {
+            emit exportRequested(ids);
+        }
+    });
+    const auto deleteSelected = [this] {
+        if (const QList<BirthId> ids = selectedIds(); !ids.isEmpty()) {
+            emit deleteRequested(ids);
+        }
+    };
+    connect(delete_, &QPushButton::clicked, this, deleteSelected);
+    // On the list only: in the search box the key deletes a character.
+    new QShortcut(QKeySequence::Delete, list_, deleteSelected, Qt::WidgetShortcut);
     // The view keeps one selection model for its one model, resets included.
     connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &OpenBirthDialog::updateButtons);
@@ -78,6 +95,10 @@ OpenBirthDialog::OpenBirthDialog(Search search, QWidget* parent)
 
 int OpenBirthDialog::shownCount() const {
     return births_->rowCount();
+}
+
+void OpenBirthDialog::refresh() {
+    filter(searchBox_->text());
 }
 
 void OpenBirthDialog::filter(const QString& text) {
@@ -103,6 +124,7 @@ void OpenBirthDialog::updateButtons() {
     const bool any = list_->currentIndex().isValid();
     open_->setEnabled(any);
     export_->setEnabled(list_->selectionModel()->hasSelection());
+    delete_->setEnabled(list_->selectionModel()->hasSelection());
 }
 
 void OpenBirthDialog::openCurrent() {
@@ -115,14 +137,12 @@ void OpenBirthDialog::openCurrent() {
     emit birthChosen(id);
 }
 
-void OpenBirthDialog::exportSelected() {
+QList<BirthId> OpenBirthDialog::selectedIds() const {
     QList<BirthId> ids;
     for (const QModelIndex& row : list_->selectionModel()->selectedRows()) {
         ids << births_->birthAt(row.row()).id;
     }
-    if (!ids.isEmpty()) {
-        emit exportRequested(ids);
-    }
+    return ids;
 }
 
 }  // namespace amsaview

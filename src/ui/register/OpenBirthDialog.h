@@ -18,7 +18,8 @@ class BirthListModel;
 
 // Finds a saved birth: a search box that narrows the list as the user types
 // (name, place, year), the list sorted by name. Enter or a double-click opens
-// the birth under the cursor; Export… hands on the births selected.
+// the birth under the cursor; Export… and Delete… (or the Delete key) hand on
+// the births selected.
 class OpenBirthDialog final : public QDialog {
     Q_OBJECT
   public:
@@ -27,15 +28,18 @@ class OpenBirthDialog final : public QDialog {
     explicit OpenBirthDialog(Search search, QWidget* parent = nullptr);
 
     int shownCount() const;
+    // Searches again, after births were deleted.
+    void refresh();
 
   signals:
     void birthChosen(amsaview::BirthId id);
     void exportRequested(const QList<amsaview::BirthId>& ids);
+    void deleteRequested(const QList<amsaview::BirthId>& ids);
 
   private:
     void filter(const QString& text);
     void openCurrent();
-    void exportSelected();
+    QList<BirthId> selectedIds() const;
     void updateButtons();
 
     Search search_;
@@ -45,6 +49,7 @@ class OpenBirthDialog final : public QDialog {
     QLabel* status_ = nullptr;
     QPushButton* open_ = nullptr;
     QPushButton* export_ = nullptr;
+    QPushButton* delete_ = nullptr;
 };
 
 }  // namespace amsaview

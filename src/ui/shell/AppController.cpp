@@ -275,6 +275,8 @@ void AppController::showOpenDialog() {
     dialog->setWindowModality(Qt::WindowModal);
     connect(dialog, &OpenBirthDialog::birthChosen, this, &AppController::openBirth);
     connect(dialog, &OpenBirthDialog::exportRequested, this, &AppController::exportBirths);
+    connect(dialog, &OpenBirthDialog::deleteRequested, this,
+            [this, dialog](const QList<BirthId>& ids) { deleteBirths(ids, *dialog); });
     dialog->open();
 }
 
@@ -337,6 +339,22 @@ void AppController::deleteBirth() {
     refreshRecent();
 }
 
+void AppController::deleteBirths(const QList<BirthId>& ids, OpenBirthDialog& dialog) {
+    const QString question =
+        ids.size() == 1 ? QStringLiteral("Delete the selected birth? This cannot be undone.")
+                        : QStringLiteral("Delete the %1 selected births? This cannot be undone.")
+                              .arg(ids.size());
+    if (messages_->ask(&dialog, question, Question::YesNo) != Answer::Yes) {
+        return;
+    }
+    if (const auto removed = births_.remove(ids); !removed) {
+        messages_->show(&dialog, removed.error(), MessageIcon::Critical);
+    }
+    dialog.refresh();
+    refreshBirthState();
+    refreshRecent();
+}
+
 void AppController::importBirths() {
     QWidget* over = activeWindow();
     const QString path =
@@ -349,16 +367,19 @@ void AppController::importBirths() {
         messages_->show(over, read.error(), MessageIcon::Critical);
         return;
     }
-    const auto saved = births_.store().saveAllNew(read.value().births);
+    const auto saved = births_.store().importNew(read.value().births);
     if (!saved) {
         messages_->show(over, saved.error(), MessageIcon::Critical);
         return;
     }
-    const auto count = saved.value().size();
+    const auto count = saved.value().ids.size();
     QString report =
-        QStringLiteral("%1 %2 imported from %3.")
+        QStringLiteral("%1 %2 imported from %3")
             .arg(count)
             .arg(count == 1 ? QStringLiteral("birth") : QStringLiteral("births"), path);
+    const int already = saved.value().alreadySaved;
+    report +=
+        already == 0 ? QStringLiteral(".") : QStringLiteral(", %1 already saved.").arg(already);
     const QStringList& skipped = read.value().skipped;
     if (!skipped.isEmpty()) {
         report += QStringLiteral("\n\nNot imported:\n") + skipped.join(u'\n');

@@ -6,15 +6,16 @@
 #include <memory>
 
 #include "pipeline/ChartResult.h"
-#include "ui/form/frmMain.h"
 #include "ui/common/FileChooser.h"
 #include "ui/common/WebPages.h"
+#include "ui/form/frmMain.h"
 #include "ui/register/BirthKeeper.h"
 #include "ui/register/BirthMenu.h"
 
 namespace amsaview {
 
 class MDI;
+class OpenBirthDialog;
 class MessageSink;
 
 // Where the saved births live and how the user picks files for them.
@@ -62,6 +63,7 @@ class AppController final : public QObject {
     void openBirth(BirthId id);
     bool saveBirth(bool asNew);
     void deleteBirth();
+    void deleteBirths(const QList<BirthId>& ids, OpenBirthDialog& dialog);
     void importBirths();
     void exportBirths(const QList<BirthId>& ids);
 

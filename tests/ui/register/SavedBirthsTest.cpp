@@ -132,6 +132,8 @@ class SavedBirthsTest : public QObject {
     void newClearsTheForm();
     void openDialogFiltersAsTheUserTypes();
     void importIsAllOrNothing();
+    void importSkipsBirthsSavedAlreadyAndLeavesRecentAlone();
+    void openDialogDeletesTheSelectedBirthsAfterAsking();
     void exportWritesTheSelectedBirths();
     void anUnopenableRegisterLeavesChartsWorking();
     void aDamagedRegisterIsMovedAsideAndReported();
@@ -508,6 +510,81 @@ void SavedBirthsTest::importIsAllOrNothing() {
     command("mnuImport");
     QVERIFY(messages_->shown.isEmpty());
     QCOMPARE(savedCount(), 2);
+}
+
+// The same file twice: the second import finds both saved.
+void SavedBirthsTest::importSkipsBirthsSavedAlreadyAndLeavesRecentAlone() {
+    saveAs(Named("ASHA"));
+    SavedBirth asha;
+    asha.form = Named("ASHA");
+    SavedBirth bela;
+    bela.form = Named("BELA");
+    files_->toRead = folder_->filePath(QStringLiteral("two.amsaview.json"));
+    QFile out(files_->toRead);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(BirthsToJson({asha, bela}));
+    out.close();
+    const QString expected[] = {
+        QStringLiteral("1 birth imported from %1, 1 already saved.").arg(files_->toRead),
+        QStringLiteral("0 births imported from %1, 2 already saved.").arg(files_->toRead)};
+    for (const QString& report : expected) {
+        messages_->shown.clear();
+        command("mnuImport");
+        QCOMPARE(messages_->shown.size(), 1);
+        QCOMPARE(messages_->shown.front().text, report);
+    }
+    QCOMPARE(savedCount(), 2);
+    QCOMPARE(recentNames(), QStringList{QStringLiteral("ASHA")});
+}
+
+void SavedBirthsTest::openDialogDeletesTheSelectedBirthsAfterAsking() {
+    FormInput longAgo = Named("ANU");
+    longAgo.yearRow = 1947 - kFirstYear;
+    longAgo.monthRow = 7;
+    longAgo.dayRow = 14;
+    for (const FormInput& input : {longAgo, Named("BINA"), Named("CHARU")}) {
+        form().setFormInput(input);
+        command("mnuSaveAsNew");
+    }
+    OpenBirthDialog& dialog = openDialog();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto& list = Child<QTreeView>(dialog, QStringLiteral("lstBirths"));
+    for (const int column : {BirthListModel::Date, BirthListModel::Time}) {
+        const QModelIndex cell = list.model()->index(0, column);
+        QVERIFY2(list.columnWidth(column) >= list.sizeHintForIndex(cell).width(),
+                 qPrintable(cell.data().toString()));
+    }
+    QPushButton& remove = Child<QPushButton>(dialog, QStringLiteral("cmdDelete"));
+    list.clearSelection();
+    QVERIFY(!remove.isEnabled());
+    list.selectionModel()->select(list.model()->index(0, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list.selectionModel()->select(list.model()->index(2, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QVERIFY(remove.isEnabled());
+
+    messages_->answers = {Answer::No};
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Delete);
+    QCOMPARE(messages_->asked,
+             QStringList{QStringLiteral("Delete the 2 selected births? This cannot be undone.")});
+    QCOMPARE(savedCount(), 3);
+
+    messages_->answers = {Answer::Yes};
+    remove.click();
+    QCOMPARE(messages_->asked.size(), 2);
+    QCOMPARE(savedCount(), 1);
+    QCOMPARE(dialog.shownCount(), 1);
+    QCOMPARE(list.model()->index(0, 0).data().toString(), QStringLiteral("BINA"));
+    QCOMPARE(recentNames(), QStringList{QStringLiteral("BINA")});
+
+    // In the search box the key deletes a character, not a birth.
+    auto& search = Child<QLineEdit>(dialog, QStringLiteral("txtSearch"));
+    QTest::keyClicks(&search, QStringLiteral("b"));
+    QTest::keyClick(&search, Qt::Key_Home);
+    QTest::keyClick(&search, Qt::Key_Delete);
+    QCOMPARE(messages_->asked.size(), 2);
+    QCOMPARE(savedCount(), 1);
 }
 
 void SavedBirthsTest::exportWritesTheSelectedBirths() {
