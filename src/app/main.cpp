@@ -4,15 +4,16 @@
 #include <iostream>
 #include <memory>
 
-#include "ui/shell/AppController.h"
-#include "ui/shell/InstanceLock.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ProgramIcon.h"
 #include "ui/common/WebPages.h"
+#include "ui/settings/SettingsFolder.h"
+#include "ui/shell/AppController.h"
+#include "ui/shell/InstanceLock.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Amsaview"));
+    const QString settingsProblem = amsaview::UseProgramSettingsFolder();
     QApplication::setDesktopFileName(QStringLiteral("amsaview"));
     QApplication::setWindowIcon(amsaview::ProgramIcon());
 
@@ -25,5 +26,8 @@ int main(int argc, char* argv[]) {
     amsaview::AppController controller(std::move(messages),
                                        std::make_unique<amsaview::DesktopWebPageOpener>());
     controller.start();
+    if (!settingsProblem.isEmpty()) {
+        amsaview::ModalMessageBox().show(nullptr, settingsProblem, amsaview::MessageIcon::Critical);
+    }
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "register/Register.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlQuery>
@@ -130,9 +131,11 @@ Register::~Register() {
     close();
 }
 
+// Named after the program alone: the organisation name, set for the settings,
+// must not move the register away from where earlier versions kept it.
 QString Register::DefaultPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/births.sqlite");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
+           QCoreApplication::applicationName() + QStringLiteral("/births.sqlite");
 }
 
 void Register::close() {
