@@ -17,7 +17,7 @@ std::optional<ValidationFailure> ValidatePlaceForLookup(const FormInput& form) {
 }
 
 std::string PlaceSearchText(const FormInput& form) {
-    return form.city + " " + form.state + " " + form.country + " Latitude Longitude";
+    return form.city + " " + form.state + " " + form.country;
 }
 
 }  // namespace amsaview

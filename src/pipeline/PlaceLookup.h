@@ -12,7 +12,7 @@ namespace amsaview {
 // that order. A blank counts as text here.
 std::optional<ValidationFailure> ValidatePlaceForLookup(const FormInput& form);
 
-// The text handed to the web search: city state country Latitude Longitude.
+// The text handed to the map search: the place alone, city state country.
 std::string PlaceSearchText(const FormInput& form);
 
 }  // namespace amsaview

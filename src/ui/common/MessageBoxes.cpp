@@ -12,6 +12,8 @@ void ModalMessageBox::show(QWidget* parent, const QString& text, MessageIcon ico
         icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A file name or an address in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

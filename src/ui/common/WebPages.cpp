@@ -1,10 +1,12 @@
 #include "ui/common/WebPages.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrlQuery>
+
+#include "ui/common/MessageBoxes.h"
 
 namespace amsaview {
 namespace {
@@ -73,8 +75,29 @@ QUrl PlaceSearchUrl(const QString& searchText) {
     return url;
 }
 
+DesktopWebPageOpener::DesktopWebPageOpener()
+    : DesktopWebPageOpener(&QDesktopServices::openUrl, std::make_unique<ModalMessageBox>()) {}
+
+DesktopWebPageOpener::DesktopWebPageOpener(Launch launch, std::unique_ptr<MessageSink> messages)
+    : launch_(std::move(launch)), messages_(std::move(messages)) {}
+
+DesktopWebPageOpener::~DesktopWebPageOpener() = default;
+
 void DesktopWebPageOpener::open(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+    if (!launch_(url)) {
+        messages_->show(QApplication::activeWindow(), PageNotOpenedText(url),
+                        MessageIcon::Critical);
+    }
+}
+
+QString PageNotOpenedText(const QUrl& url) {
+    // A guide on this computer reads best as its path; a web address stays encoded as sent.
+    const QString address =
+        url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    return QStringLiteral(
+               "No web browser could be started to open this page. You can copy its address "
+               "into one:\n\n%1")
+        .arg(address);
 }
 
 }  // namespace amsaview

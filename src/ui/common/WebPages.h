@@ -2,8 +2,12 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
+#include <memory>
 
 namespace amsaview {
+
+class MessageSink;
 
 // Where the program's links lead: the user guide installed with it (a local
 // file, no network needed) and the home page this build was given. Either
@@ -33,17 +37,32 @@ QString NoGuideTip();
 // A public map search for the place, where the user reads its coordinates.
 QUrl PlaceSearchUrl(const QString& searchText);
 
-// Opens a web page in the user's browser; nothing is read back and a failure
-// is ignored. Tests put a recording opener in its place.
+// Opens a web page in the user's browser; nothing is read back. Tests put a
+// recording opener in its place.
 class WebPageOpener {
   public:
     virtual ~WebPageOpener() = default;
     virtual void open(const QUrl& url) = 0;
 };
 
+// When no browser takes the page, a message names its address, selectable,
+// so that the user can copy it into one.
 class DesktopWebPageOpener final : public WebPageOpener {
   public:
+    using Launch = std::function<bool(const QUrl&)>;
+
+    DesktopWebPageOpener();
+    DesktopWebPageOpener(Launch launch, std::unique_ptr<MessageSink> messages);
+    ~DesktopWebPageOpener() override;
+
     void open(const QUrl& url) override;
+
+  private:
+    Launch launch_;
+    std::unique_ptr<MessageSink> messages_;
 };
+
+// The message for a page no browser took.
+QString PageNotOpenedText(const QUrl& url);
 
 }  // namespace amsaview

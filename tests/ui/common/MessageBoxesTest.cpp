@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -34,6 +35,7 @@ class MessageBoxesTest : public QObject {
   private slots:
     void aChoiceCanBeCancelled_data();
     void aChoiceCanBeCancelled();
+    void aMessageCanBeSelected();
 };
 
 void MessageBoxesTest::aChoiceCanBeCancelled_data() {
@@ -85,6 +87,23 @@ void MessageBoxesTest::aChoiceCanBeCancelled() {
     QVERIFY(cancelButton);
     QVERIFY(!leftOpen);
     QCOMPARE(chosen, answer);
+}
+
+// So that an address or a file name in it can be copied.
+void MessageBoxesTest::aMessageCanBeSelected() {
+    Qt::TextInteractionFlags flags;
+    QTimer::singleShot(0, this, [&flags] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        if (const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            flags = text->textInteractionFlags();
+        }
+        box->accept();
+    });
+    ModalMessageBox().show(nullptr, QStringLiteral("https://example.net/"), MessageIcon::Critical);
+    QVERIFY(flags.testFlag(Qt::TextSelectableByMouse));
 }
 
 }  // namespace amsaview

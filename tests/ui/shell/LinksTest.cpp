@@ -131,6 +131,35 @@ class LinksTest : public QObject {
         QCOMPARE(about, 1);
     }
 
+    // No browser takes the page: its address is told, as it can be copied.
+    void aPageNoBrowserTookIsNamed() {
+        QList<QUrl> launched;
+        bool launches = false;
+        auto messages = std::make_unique<testing::RecordingMessageSink>();
+        testing::RecordingMessageSink& shown = *messages;
+        DesktopWebPageOpener opener(
+            [&](const QUrl& url) {
+                launched.append(url);
+                return launches;
+            },
+            std::move(messages));
+        const QUrl search = PlaceSearchUrl(QStringLiteral("S\u00e3o Paulo SP Brasil"));
+        opener.open(search);
+        opener.open(kGuide);
+        QCOMPARE(launched, (QList<QUrl>{search, kGuide}));
+        QCOMPARE(shown.shown.size(), 2);
+        QVERIFY2(shown.shown[0].text.endsWith(QStringLiteral(
+                     "https://www.openstreetmap.org/search?query=S%C3%A3o%20Paulo%20SP%20Brasil")),
+                 qPrintable(shown.shown[0].text));
+        QVERIFY2(shown.shown[1].text.endsWith(QStringLiteral("/opt/amsaview/guide/index.html")),
+                 qPrintable(shown.shown[1].text));
+        QCOMPARE(shown.shown[0].icon, MessageIcon::Critical);
+
+        launches = true;
+        opener.open(search);
+        QCOMPARE(shown.shown.size(), 2);
+    }
+
     void aboutBoxLinksToTheHomePageIfThereIsOne() {
         testing::RecordingWebPageOpener opener;
         {
