@@ -11,7 +11,7 @@ struct ComposedSection {
     SectionTexts texts;
 };
 
-const std::array<ComposedSection, 3> kComposed = {{
+const std::array<ComposedSection, 4> kComposed = {{
     {"birth",
      {"fraDetails", "Your Details", " About you ",
       "The birth details are necessary for any Vedic Astrology calculations. The date and the "
@@ -28,6 +28,11 @@ const std::array<ComposedSection, 3> kComposed = {{
       "The position of the different planets in different signs at the time of birth is "
       "essential for all calculations. The seven planets, Sun to Saturn, and the two nodes of "
       "the Moon, Rahu and Ketu, are listed here with their degrees and minutes in their signs."}},
+    {"dasha",
+     {"fraDasha", "Vimshottari Dasha", " Vimshottari Dasha",
+      "The planetary periods of a life, counted from the Moon's nakshatra at birth. Each "
+      "mahadasha opens into its antardashas and those into their pratyantardashas; the periods "
+      "running on the chosen date are marked and opened."}},
 }};
 
 }  // namespace

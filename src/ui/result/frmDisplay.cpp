@@ -15,6 +15,7 @@
 #include "ui/common/Twips.h"
 #include "ui/common/WindowFonts.h"
 #include "ui/result/ChartGrid.h"
+#include "ui/result/DashaView.h"
 #include "ui/result/SectionTexts.h"
 #include "ui/result/SectionView.h"
 
@@ -162,25 +163,29 @@ QWidget* frmDisplay::buildLeftPanel() {
     tabStrip2_ = AddTabStrip(panel, "TabStrip2");
     auto* tabBody = new QGroupBox(&panel);
     KeepDesignSize(*tabBody, 3615, 2895);
-    std::vector<QWidget*> frames;
-    std::vector<QString> helps;
-    for (const ReportSection& section : BuildChartReport(result_).sections) {
-        const SectionTexts texts = TextsOfSection(section.id, section.title);
-        tabStrip2_->addTab(ToQString(section.title));
-        auto* view = new SectionView(section.id, tabBody);
+    const auto addDetail = [&](QGroupBox* view, std::string_view id, std::string_view title) {
+        const SectionTexts texts = TextsOfSection(id, title);
+        tabStrip2_->addTab(ToQString(title));
         view->setObjectName(ToQString(texts.frame));
         view->setTitle(ToQString(texts.caption));
         KeepDesignSize(*view, 3490, 2790);
-        sections_.push_back(view);
-        frames.push_back(view);
-        helps.push_back(ToQString(texts.help));
-        sectionTexts_.push_back(texts);
+        details_.push_back(view);
+        detailTexts_.push_back(texts);
+    };
+    for (const ReportSection& section : BuildChartReport(result_).sections) {
+        sections_.push_back(new SectionView(section.id, tabBody));
+        addDetail(sections_.back(), section.id, section.title);
     }
+    dasha_ = new DashaView(tabBody);
+    addDetail(dasha_, "dasha", "Dasha");
     connect(tabStrip2_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip2_Click);
     auto* tabPlace = new QVBoxLayout(tabBody);
     SetFrameMargins(*tabPlace, *tabBody, 60, 60, 60, 60);
-    tabPlace->addLayout(TakingTurns(frames, {}));
-    tabPlace->addStretch();
+    tabPlace->addLayout(TakingTurns(details_, {}), 1);
+    std::vector<QString> helps;
+    for (const SectionTexts& texts : detailTexts_) {
+        helps.push_back(ToQString(texts.help));
+    }
 
     lblHTB2_ = AddLabel(panel, QStringLiteral("lblHTB2"), kCyanText, VerdanaFont(8.0, true));
     lblHTB2_->setMinimumHeight(Px(300));
@@ -193,7 +198,7 @@ QWidget* frmDisplay::buildLeftPanel() {
     column->addLayout(buttons);
     column->addSpacing(Px(45));
     column->addWidget(tabStrip2_);
-    column->addWidget(tabBody);
+    column->addWidget(tabBody, 1);
     column->addSpacing(Px(45));
     column->addWidget(lblHTB2_);
     column->addSpacing(Px(60));
@@ -275,6 +280,7 @@ void frmDisplay::showReport() {
         // The birth details say which clock charted them, as the page does.
         sections_[section]->setSection(part, part.id == "birth" ? ClockLine(report) : QString());
     }
+    dasha_->setDasha(report.dasha, result_.birth);
     for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
         charts_[chart]->setChart(ChartDrawingOf(report.charts[chart], result_, look_));
     }
@@ -289,6 +295,10 @@ const ChartDrawing& frmDisplay::chartOnView() const {
         }
     }
     return charts_.front()->chart();
+}
+
+void frmDisplay::markDashaAt(UtSeconds moment) {
+    dasha_->markRunningAt(moment);
 }
 
 void frmDisplay::showInitialView() {
@@ -321,13 +331,13 @@ void frmDisplay::TabStrip1_Click(int tab) {
 }
 
 void frmDisplay::TabStrip2_Click(int tab) {
-    if (tab < 0 || static_cast<std::size_t>(tab) >= sections_.size()) {
+    if (tab < 0 || static_cast<std::size_t>(tab) >= details_.size()) {
         return;
     }
-    for (std::size_t section = 0; section < sections_.size(); ++section) {
-        sections_[section]->setVisible(section == static_cast<std::size_t>(tab));
+    for (std::size_t detail = 0; detail < details_.size(); ++detail) {
+        details_[detail]->setVisible(detail == static_cast<std::size_t>(tab));
     }
-    const SectionTexts& texts = sectionTexts_[static_cast<std::size_t>(tab)];
+    const SectionTexts& texts = detailTexts_[static_cast<std::size_t>(tab)];
     lblHTB2_->setText(ToQString(texts.heading));
     lblTab2_->setText(ToQString(texts.help));
 }

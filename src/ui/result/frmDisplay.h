@@ -15,6 +15,7 @@ class QTabBar;
 namespace amsaview {
 
 class ChartGrid;
+class DashaView;
 class SectionView;
 struct ChartDrawing;
 
@@ -42,6 +43,8 @@ class frmDisplay final : public QWidget {
     const ChartResult& result() const { return result_; }
     // The chart on view: the Rashi chart or the divisional chart of its tab.
     const ChartDrawing& chartOnView() const;
+    // The dasha's running periods are marked as of this moment, not today's.
+    void markDashaAt(UtSeconds moment);
 
   private:
     QWidget* buildLeftPanel();
@@ -57,7 +60,9 @@ class frmDisplay final : public QWidget {
 
     std::vector<ChartGrid*> charts_;      // the report's order
     std::vector<SectionView*> sections_;  // the report's order
-    std::vector<SectionTexts> sectionTexts_;
+    DashaView* dasha_ = nullptr;
+    std::vector<QWidget*> details_;  // the sections', then the dasha's: one for each tab
+    std::vector<SectionTexts> detailTexts_;
     QTabBar* tabStrip1_ = nullptr;
     QTabBar* tabStrip2_ = nullptr;
     QLabel* label24_ = nullptr;

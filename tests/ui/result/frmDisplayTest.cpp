@@ -103,7 +103,9 @@ class frmDisplayTest : public QObject {
         display_->showResult(result);
         const ChartReport report = BuildChartReport(result);
         auto& tabs = Child<QTabBar>(*display_, "TabStrip2");
-        QCOMPARE(tabs.count(), static_cast<int>(report.sections.size()));
+        // Every section, then the dasha.
+        QCOMPARE(tabs.count(), static_cast<int>(report.sections.size()) + 1);
+        QCOMPARE(tabs.tabText(tabs.count() - 1), QStringLiteral("Dasha"));
         int values = 0;
         for (std::size_t section = 0; section < report.sections.size(); ++section) {
             const ReportSection& part = report.sections[section];
