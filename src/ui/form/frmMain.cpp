@@ -243,6 +243,7 @@ void frmMain::showPlaceFields(const FormInput& input) {
 
 void frmMain::forgetPlace() {
     atlasPlace_.reset();
+    showZoneList();
     repeatedMoment_ = RepeatedMoment::Ask;
     lblClock->clear();
 }
@@ -268,10 +269,31 @@ void frmMain::showPlaceClock() {
     }
     const BirthClock& clock = std::get<BirthClock>(settled);
     if (clock.row) {
+        heldZoneRow_.reset();
         cmbTimeZone->setCurrentIndex(clock.row->row);
         chkDST->setChecked(clock.row->dst);
+    } else {
+        blankZoneList();
     }
     lblClock->setText(QString::fromStdString(BirthClockText(clock)));
+}
+
+// No row of the list is the clock in force, so none is shown; the row stays
+// the form's, for the birth files and for a return to the list.
+void frmMain::blankZoneList() {
+    if (cmbTimeZone->currentIndex() < 0) {
+        return;
+    }
+    heldZoneRow_ = cmbTimeZone->currentIndex();
+    cmbTimeZone->setCurrentIndex(-1);
+}
+
+// A row picked by hand has already taken the list's place.
+void frmMain::showZoneList() {
+    if (heldZoneRow_ && cmbTimeZone->currentIndex() < 0) {
+        cmbTimeZone->setCurrentIndex(*heldZoneRow_);
+    }
+    heldZoneRow_.reset();
 }
 
 // A skipped local time stops here; a repeated one is settled by the user; a
@@ -421,6 +443,7 @@ QWidget* frmMain::buildInputs() {
     column->addLayout(birth);
 
     cmbTimeZone = PickList("cmbTimeZone", ZoneRows(), kDefaultTimeZoneRow);
+    cmbTimeZone->setPlaceholderText(QStringLiteral("Exact clock from the atlas"));
     chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"));
     chkDST->setObjectName(QStringLiteral("chkDST"));
     auto* zone = new QGroupBox(QStringLiteral("Zone"));
@@ -496,7 +519,7 @@ FormInput frmMain::typedInput() const {
     input.state = txtMState->text().toStdString();
     input.country = txtMCountry->text().toStdString();
     const int zoneRow = cmbTimeZone->currentIndex();
-    input.zoneRow = zoneRow >= 0 ? std::optional<int>(zoneRow) : std::nullopt;
+    input.zoneRow = zoneRow >= 0 ? std::optional<int>(zoneRow) : heldZoneRow_;
     input.dst = chkDST->isChecked();
     return input;
 }

@@ -82,6 +82,9 @@ class frmMain final : public QMainWindow {
     void forgetPlace();
     void dateOrTimeChanged();
     void showPlaceClock();
+    // The zone list while an exact clock stands for it: blank, its row held.
+    void blankZoneList();
+    void showZoneList();
     std::variant<BirthClock, BirthClockProblem> placeClock() const;
     bool settleClockBeforeAnalysis();
     void requestAnalysis();
@@ -120,6 +123,8 @@ class frmMain final : public QMainWindow {
     std::vector<Place> offered_;
     std::optional<Place> atlasPlace_;
     RepeatedMoment repeatedMoment_ = RepeatedMoment::Ask;
+    // The row the zone list had before an exact clock blanked it.
+    std::optional<int> heldZoneRow_;
     // The typed birth whose clock was last questioned, so it is asked once.
     std::string questionedTypedClock_;
     // Reading the city list takes over half a second: done while the user

@@ -140,7 +140,12 @@ void frmMainPlaceTest::clockFollowsTheDate() {
     control<QComboBox>("cboYear")->setCurrentIndex(1901 - kFirstYear);
     QCOMPARE(control<QLabel>("lblClock")->text(),
              QStringLiteral("MMT +05:21:10 (not in the list)"));
+    // No row of the list is shown for a clock it does not hold; the form keeps its row.
+    QCOMPARE(control<QComboBox>("cmbTimeZone")->currentIndex(), -1);
+    QCOMPARE(control<QComboBox>("cmbTimeZone")->placeholderText(),
+             QStringLiteral("Exact clock from the atlas"));
     const FormInput old = form_->formInput();
+    QCOMPARE(old.zoneRow, std::optional<int>(34));
     QVERIFY(old.exactClock.has_value());
     QCOMPARE(old.exactClock->utcOffsetSeconds, 5 * 3600 + 21 * 60 + 10);
 
@@ -153,18 +158,26 @@ void frmMainPlaceTest::handEditsReturnToTheList() {
     const struct {
         const char* what;
         std::function<void(frmMainPlaceTest&)> edit;
+        int row;  // the list's row after the edit
     } edits[] = {
         {"minutes of longitude typed",
          [](frmMainPlaceTest& t) {
              t.control<QLineEdit>("txtLonM")->setFocus();
              QTest::keyClick(t.control<QLineEdit>("txtLonM"), Qt::Key_Backspace);
-         }},
+         },
+         kDefaultTimeZoneRow},
         {"hemisphere clicked",
          [](frmMainPlaceTest& t) {
              QTest::mouseClick(t.control<QRadioButton>("optLat_1"), Qt::LeftButton);
-         }},
+         },
+         kDefaultTimeZoneRow},
         {"zone row picked",
-         [](frmMainPlaceTest& t) { emit t.control<QComboBox>("cmbTimeZone")->activated(5); }},
+         [](frmMainPlaceTest& t) {
+             auto* list = t.control<QComboBox>("cmbTimeZone");
+             list->setCurrentIndex(5);
+             emit list->activated(5);
+         },
+         5},
     };
     for (const auto& e : edits) {
         setBirth(1901, 1, 1, 12, 0);
@@ -173,8 +186,10 @@ void frmMainPlaceTest::handEditsReturnToTheList() {
         e.edit(*this);
         QVERIFY2(!form_->formInput().exactClock.has_value(), e.what);
         QVERIFY2(control<QLabel>("lblClock")->text().isEmpty(), e.what);
-        // The list shows what it showed; a later date change leaves it alone.
+        // The list shows what it showed, or the row picked; a later date change
+        // leaves it alone.
         const int rowAfter = control<QComboBox>("cmbTimeZone")->currentIndex();
+        QCOMPARE(rowAfter, e.row);
         control<QComboBox>("cboYear")->setCurrentIndex(1990 - kFirstYear);
         QCOMPARE(control<QComboBox>("cmbTimeZone")->currentIndex(), rowAfter);
         QVERIFY2(form_->formInput().zoneRow == std::optional<int>(rowAfter), e.what);
