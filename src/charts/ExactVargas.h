@@ -25,8 +25,6 @@ struct ExactVarga {
     int (*targetSign)(const VargaPoint& point);
 };
 
-inline constexpr int kExactVargaCount = 8;
-
 // D16 .. D60, in the order the charts are listed.
 extern const std::array<ExactVarga, kExactVargaCount> kExactVargas;
 

@@ -278,7 +278,7 @@ ChartDrawing ChartDrawingOf(const ReportChart& chart, const ChartResult& result,
                             const ChartLook& look) {
     ChartDrawing drawing;
     drawing.title = ToQString(chart.kind->title);
-    drawing.geometry = chart.kind->rule == nullptr ? kRashiGrid : kDivisionalGrid;
+    drawing.geometry = IsRashi(*chart.kind) ? kRashiGrid : kDivisionalGrid;
     drawing.style = look.style;
     drawing.boxes = look.degreesInBoxes ? BoxesWithDegrees(chart, result) : BoxCaptions(chart);
     if (chart.ascendantSign != kNoSign) {

@@ -17,7 +17,9 @@ constexpr std::size_t SlotOf(Body body) {
     return static_cast<std::size_t>(body);
 }
 
+// The charts cut on the minute texts, and those cut on the exact longitude.
 inline constexpr int kDivisionalChartCount = 7;
+inline constexpr int kExactVargaCount = 8;
 
 // Mercury .. Saturn carry a flag of their own; the lights and nodes never
 // turn back.
@@ -63,10 +65,11 @@ struct ChartPlacement {
 };
 
 // The Rashi chart and the divisional charts, the latter in the order of the
-// divisional rules table.
+// divisional rules table, then the exact-longitude charts in theirs.
 struct ChartPlacements {
     ChartPlacement rashi;
     std::array<ChartPlacement, kDivisionalChartCount> divisional;
+    std::array<ChartPlacement, kExactVargaCount> exact;
 
     bool operator==(const ChartPlacements&) const = default;
 };

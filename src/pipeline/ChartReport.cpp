@@ -13,10 +13,6 @@ constexpr std::array<std::string_view, kBodyCount> kPositionCaptions = {
     "Surya / Sun",    "Chandra / Moon", "Budha / Mercury",   "Shukra / Venus",   "Mangala / Mars",
     "Guru / Jupiter", "Shani / Saturn", "Rahu / North Node", "Ketu / South Node"};
 
-const ChartPlacement& PlacementOf(const ChartKind& kind, const ChartPlacements& placements) {
-    return kind.rule == nullptr ? placements.rashi : placements.divisional[DivisionalIndex(kind)];
-}
-
 ReportChart ChartOf(const ChartKind& kind, const ChartPlacement& placement) {
     ReportChart chart;
     chart.kind = &kind;
@@ -110,6 +106,16 @@ ReportSection PositionsSection(const ChartResult& result) {
 }
 
 }  // namespace
+
+const ChartPlacement& PlacementOf(const ChartKind& kind, const ChartPlacements& placements) {
+    if (kind.rule != nullptr) {
+        return placements.divisional[DivisionalIndex(kind)];
+    }
+    if (kind.exact != nullptr) {
+        return placements.exact[ExactIndex(kind)];
+    }
+    return placements.rashi;
+}
 
 ReportCharts ReportChartsOf(const ChartResult& result) {
     ReportCharts charts;

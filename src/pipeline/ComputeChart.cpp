@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "charts/DivisionalCharts.h"
+#include "charts/ExactVargas.h"
 #include "charts/RashiChart.h"
 #include "model/TextUtil.h"
 #include "model/TimeZoneTable.h"
@@ -69,6 +70,7 @@ std::optional<ValidationFailure> ComputeValidated(const FormInput& form,
     FillResultTexts(result.birth, result.positions, result.texts);
     PlaceRashiChart(result.positions, result.placements.rashi);
     PlaceDivisionalCharts(result.positions, result.placements.divisional);
+    PlaceExactVargas(result.positions, result.placements.exact);
     return std::nullopt;
 }
 

@@ -5,7 +5,9 @@
 
 #include "astro/AngleText.h"
 #include "charts/DivisionalRules.h"
+#include "charts/ExactVargas.h"
 #include "charts/SignPosition.h"
+#include "pipeline/ChartKinds.h"
 #include "vedic/Nakshatra.h"
 
 namespace amsaview {
@@ -90,17 +92,31 @@ BirthData ShiftedBirth(const BirthData& birth, int seconds) {
 
 std::vector<WindowSubject> ChartWindowSubjects() {
     std::vector<WindowSubject> subjects;
-    subjects.push_back(
-        {"D1", [](const ChartPositions& p) { return LagnaPosition(p).sign; }, StepFor(1)});
-    for (const DivisionalChart& chart : kDivisionalCharts) {
-        subjects.push_back({"D" + std::to_string(chart.partCount),
-                            [&chart](const ChartPositions& p) {
-                                const SignPosition lagna = LagnaPosition(p);
-                                return chart.targetSign(lagna.sign,
-                                                        PartOf(chart, lagna.minuteInSign)) %
-                                       kSignCount;
-                            },
-                            StepFor(chart.partCount)});
+    // The Lagna as each chart places it: by the minute text for the older
+    // charts, by the exact longitude for the others.
+    for (const ChartKind& kind : kChartKinds) {
+        const std::string id(kind.id);
+        if (kind.rule != nullptr) {
+            const DivisionalChart& chart = *kind.rule;
+            subjects.push_back({id,
+                                [&chart](const ChartPositions& p) {
+                                    const SignPosition lagna = LagnaPosition(p);
+                                    return chart.targetSign(lagna.sign,
+                                                            PartOf(chart, lagna.minuteInSign)) %
+                                           kSignCount;
+                                },
+                                StepFor(chart.partCount)});
+        } else if (kind.exact != nullptr) {
+            // The Trimsamsa's narrowest part, 5°, is wider than its thirtieth.
+            const ExactVarga& chart = *kind.exact;
+            subjects.push_back(
+                {id,
+                 [&chart](const ChartPositions& p) { return ExactVargaSign(chart, p.ascendant); },
+                 StepFor(chart.partCount)});
+        } else {
+            subjects.push_back(
+                {id, [](const ChartPositions& p) { return LagnaPosition(p).sign; }, StepFor(1)});
+        }
     }
     // A pada of 3° 20′ lasts about six hours of the Moon's motion.
     subjects.push_back({"moonPada",

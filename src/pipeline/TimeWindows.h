@@ -38,7 +38,7 @@ struct TimeWindow {
 
 inline constexpr int kWindowSearchSeconds = 86400;
 
-// The Lagna of the Rashi chart and of each divisional chart, then the Moon's
+// The Lagna of each chart of kChartKinds, in its order, then the Moon's
 // nakshatra pada (its value nakshatra × 4 + pada − 1).
 std::vector<WindowSubject> ChartWindowSubjects();
 

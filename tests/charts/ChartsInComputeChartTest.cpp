@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/DivisionalRules.h"
+#include "charts/ExactVargas.h"
 #include "pipeline/ComputeChart.h"
 #include "support/FormExamples.h"
 
@@ -26,6 +27,14 @@ TEST(ChartsInComputeChart, EveryChartHoldsEachBodyOnce) {
     for (std::size_t chart = 0; chart < kDivisionalCharts.size(); ++chart) {
         EXPECT_EQ(Placings(result.placements.divisional[chart]), kOnceEach)
             << kDivisionalCharts[chart].title;
+    }
+    // The exact-longitude charts are the result's too, as their rules place them.
+    std::array<ChartPlacement, kExactVargaCount> exact;
+    PlaceExactVargas(result.positions, exact);
+    for (std::size_t chart = 0; chart < kExactVargas.size(); ++chart) {
+        EXPECT_EQ(Placings(result.placements.exact[chart]), kOnceEach) << kExactVargas[chart].id;
+        EXPECT_NE(result.placements.exact[chart].ascendant, kNoSign) << kExactVargas[chart].id;
+        EXPECT_EQ(result.placements.exact[chart], exact[chart]) << kExactVargas[chart].id;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "charts/DivisionalRules.h"
+#include "charts/ExactVargas.h"
 #include "cli/ChartJson.h"
 #include "cli/JsonNumber.h"
 #include "pipeline/ChartCaptions.h"
@@ -192,12 +193,21 @@ TEST(ChartJson, VargasAreTheBoxesOfEveryChart) {
     for (int i = 0; i < 100; ++i) {
         ASSERT_FALSE(ComputeChart(RandomBirth(random), result)) << "birth " << i;
         const QJsonObject vargas = ParsedLine(result)["vargas"].toObject();
-        ASSERT_EQ(vargas.size(), 1 + kDivisionalCharts.size()) << "birth " << i;
+        ASSERT_EQ(vargas.size(), 1 + kDivisionalCharts.size() + kExactVargas.size())
+            << "birth " << i;
         std::vector<std::pair<QString, ChartCaptions>> charts = {
             {"D1", RashiCaptions(result.placements)}};
         const char* const kIds[] = {"D2", "D3", "D4", "D7", "D9", "D10", "D12"};
         for (std::size_t index = 0; index < kDivisionalCharts.size(); ++index) {
             charts.emplace_back(kIds[index], DivisionalCaptions(result.placements, index));
+        }
+        for (std::size_t index = 0; index < kExactVargas.size(); ++index) {
+            ChartCaptions captions;
+            for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+                captions[sign] =
+                    SignBoxCaption(result.placements.exact[index].signs[sign], kPlanetNames);
+            }
+            charts.emplace_back(ToQString(kExactVargas[index].id), captions);
         }
         for (const auto& [id, captions] : charts) {
             const QJsonObject signs = vargas[id].toObject();

@@ -309,3 +309,24 @@ TEST(ChartTool, ABirthFromAnAafFileMatchesTheSameBirthTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every chart is a --png-chart name, the sixteenth the Shashtiamsa.
+TEST(ChartTool, PngChartNamesEachOfTheSixteenCharts) {
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QStringLiteral("d60.png"));
+    const ToolRun drawn =
+        RunTool(kExample + QStringList{"--png", png, "--png-chart", "shashtiamsa"});
+    ASSERT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+    EXPECT_GT(QFile(png).size(), 0);
+
+    const ToolRun refused = RunTool(kExample + QStringList{"--png", png, "--png-chart", "D5"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err.toStdString(),
+              "amsaview-chart: --png-chart must be one of Rashi, Hora, Drekkana, Chaturthamsa, "
+              "Saptamsa, Navamsa, Dasamsa, Dwadasamsa, Shodasamsa, Vimsamsa, Chaturvimsamsa, "
+              "Saptavimsamsa, Trimsamsa, Khavedamsa, Akshavedamsa, Shashtiamsa\n");
+}
+
+}  // namespace

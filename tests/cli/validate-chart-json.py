@@ -69,6 +69,7 @@ broken = {
     "the Sun retrograde": lambda c: c["bodies"][0].update(retrograde=True),
     "a sign misspelt": lambda c: c["vargas"]["D9"].update(Asc="Aries"),
     "a chart missing": lambda c: c["vargas"].pop("D12"),
+    "an exact chart missing": lambda c: c["vargas"].pop("D60"),
     "a pada of five": lambda c: c["ascendant"].update(pada=5),
     "a karana past 60": lambda c: c["panchanga"]["karana"].update(number=61),
     "a vara misspelt": lambda c: c["panchanga"]["vara"].update(name="Fri"),

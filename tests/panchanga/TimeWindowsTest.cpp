@@ -74,8 +74,9 @@ TEST(TimeWindows, ChartsAndMoonPadaInOrder) {
     for (const WindowSubject& s : subjects) {
         ids.push_back(s.id);
     }
-    const std::vector<std::string> expected = {"D1", "D2",  "D3",  "D4",      "D7",
-                                               "D9", "D10", "D12", "moonPada"};
+    const std::vector<std::string> expected = {"D1",  "D2",  "D3",  "D4",  "D7",      "D9",
+                                               "D10", "D12", "D16", "D20", "D24",     "D27",
+                                               "D30", "D40", "D45", "D60", "moonPada"};
     EXPECT_EQ(ids, expected);
 }
 
@@ -84,14 +85,28 @@ TEST(TimeWindows, LagnaWindowsHaveTheLengthsOfTheirParts) {
     const std::vector<WindowSubject> subjects = ChartWindowSubjects();
     const std::vector<TimeWindow> windows =
         FindTimeWindows(kBirths[0], BuiltInPositionSource(), subjects);
-    const auto length = [](const TimeWindow& w) { return *w.latest - *w.earliest + 1; };
-    EXPECT_GT(length(windows[0]), 80 * 60);
-    EXPECT_LT(length(windows[0]), 160 * 60);
-    EXPECT_GT(length(windows[5]), 9 * 60);
-    EXPECT_LT(length(windows[5]), 18 * 60);
+    const auto length = [&windows](std::string_view id) {
+        for (const TimeWindow& w : windows) {
+            if (w.id == id) {
+                return *w.latest - *w.earliest + 1;
+            }
+        }
+        ADD_FAILURE() << "no window " << id;
+        return 0;
+    };
+    EXPECT_GT(length("D1"), 80 * 60);
+    EXPECT_LT(length("D1"), 160 * 60);
+    EXPECT_GT(length("D9"), 9 * 60);
+    EXPECT_LT(length("D9"), 18 * 60);
+    // A Trimsamsa part is 5° to 8° of its sign: 13 to 43 minutes.
+    EXPECT_GT(length("D30"), 13 * 60);
+    EXPECT_LT(length("D30"), 43 * 60);
+    // A Shashtiamsa is half a degree: 80 to 160 seconds.
+    EXPECT_GT(length("D60"), 80);
+    EXPECT_LT(length("D60"), 160);
     // The Moon's pada: 3° 20′ at 12° to 15° a day.
-    EXPECT_GT(length(windows[8]), 5 * 3600);
-    EXPECT_LT(length(windows[8]), 7 * 3600);
+    EXPECT_GT(length("moonPada"), 5 * 3600);
+    EXPECT_LT(length("moonPada"), 7 * 3600);
 }
 
 TEST(TimeWindows, AValueThatNeverChangesHoldsPastTheDaySearched) {

@@ -99,7 +99,7 @@ QTabBar* AddTabStrip(QWidget& parent, std::string_view name) {
 // The Rashi chart keeps its composed element name; the others are named
 // after their titles ("fraNavamsa").
 QString FrameName(const ChartKind& kind) {
-    if (kind.rule == nullptr) {
+    if (IsRashi(kind)) {
         return QStringLiteral("fraBirthchart");
     }
     return QStringLiteral("fra") + ToQString(kind.title).remove(QLatin1Char(' '));
@@ -218,16 +218,19 @@ QWidget* frmDisplay::buildRightPanel() {
     tabStrip1_ = AddTabStrip(panel, "TabStrip1");
     std::vector<QWidget*> frames;
     for (const ChartKind& kind : kChartKinds) {
-        auto* chart = new ChartGrid(ToQString(kind.title),
-                                    kind.rule == nullptr ? kRashiGrid : kDivisionalGrid,
-                                    BoxNames(kind), &panel);
+        auto* chart =
+            new ChartGrid(ToQString(kind.title), IsRashi(kind) ? kRashiGrid : kDivisionalGrid,
+                          BoxNames(kind), &panel);
         chart->setObjectName(FrameName(kind));
         charts_.push_back(chart);
         frames.push_back(chart);
-        if (kind.rule != nullptr) {
+        if (!IsRashi(kind)) {
             tabStrip1_->addTab(ToQString(kind.title));
         }
     }
+    // Sixteen charts' tabs are wider than the composed panel: the strip
+    // scrolls instead of widening the window.
+    tabStrip1_->setSizePolicy(QSizePolicy::Ignored, tabStrip1_->sizePolicy().verticalPolicy());
     connect(tabStrip1_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip1_Click);
 
     auto* column = new QVBoxLayout(&panel);

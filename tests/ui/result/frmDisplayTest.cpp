@@ -173,10 +173,16 @@ class frmDisplayTest : public QObject {
         for (std::size_t chart = 0; chart < result.placements.divisional.size(); ++chart) {
             fill(result.placements.divisional[chart], chart);
         }
+        for (std::size_t chart = 0; chart < result.placements.exact.size(); ++chart) {
+            fill(result.placements.exact[chart], kDivisionalChartCount + chart);
+        }
         display_->showResult(result);
         for (const ChartKind& kind : kChartKinds) {
-            const bool rashi = kind.rule == nullptr;
-            const std::size_t second = rashi ? 8 : DivisionalIndex(kind);
+            const bool rashi = IsRashi(kind);
+            const std::size_t second = rashi ? 8
+                                       : kind.rule != nullptr
+                                           ? DivisionalIndex(kind)
+                                           : kDivisionalChartCount + ExactIndex(kind);
             const auto& names = rashi ? kSanskrit : kEnglish;
             for (std::size_t sign = 0; sign < kSignCount; ++sign) {
                 const QString expected = QString::fromUtf8(names[sign % kBodyCount]) +
