@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 
 #include "pipeline/ComputeChart.h"
@@ -155,6 +156,9 @@ void AppController::analyze() {
     }
     frame_->display().showResult(result_);
     refreshBirthState();
+    if (form_.isVisible()) {
+        placeFrameOverForm();
+    }
     // The result shows before the form hides, so the program never has no window.
     frame_->show();
     frame_->raise();
@@ -164,6 +168,19 @@ void AppController::analyze() {
         formPlace_ = form_.pos();
         form_.hide();
     }
+}
+
+// The place is the window's with its frame (pos), the size the inside's.
+void AppController::placeFrameOverForm() {
+    const QScreen* screen = form_.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect place =
+        PlaceOfForm(QRect(form_.pos(), form_.size()), frame_->size(),
+                    form_.frameGeometry().size() - form_.size(), screen->availableGeometry());
+    frame_->resize(place.size());
+    frame_->move(place.topLeft());
 }
 
 void AppController::showAbout(QWidget* over) {

@@ -47,6 +47,7 @@ class AppController final : public QObject {
     void chooseMethod(QWidget* over);
     bool showChart(QWidget* messagesOver);
     void leaveResult();
+    void placeFrameOverForm();
     bool resultOnView() const;
     QWidget* activeWindow();
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/common/ApplicationTitle.h"
 #include "ui/common/HelpMenu.h"
@@ -126,6 +127,16 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     AddHelpMenu(*menuBar(), webPages, links, std::move(showAbout));
     resize(FittingSize(QSize(std::max(Px(kClientWidth), sizeHint().width()), sizeHint().height())));
     display_->showInitialView();
+}
+
+QRect PlaceOfForm(const QRect& form, QSize frameSize, QSize decoration, const QRect& screen) {
+    const QSize size = form.size().expandedTo(frameSize).boundedTo(screen.size() - decoration);
+    const QSize outer = size + decoration;
+    const int x =
+        std::clamp(form.x(), screen.left(), screen.left() + screen.width() - outer.width());
+    const int y =
+        std::clamp(form.y(), screen.top(), screen.top() + screen.height() - outer.height());
+    return {QPoint(x, y), size};
 }
 
 QSize MDI::FittingSize(QSize wanted) const {

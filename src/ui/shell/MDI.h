@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 
 #include "pipeline/ChartResult.h"
@@ -45,6 +46,12 @@ class MDI final : public QMainWindow {
     bool goingBack_ = false;
     std::function<bool()> mayClose_;
 };
+
+// Where the frame opens over the form it replaces: at the form's place, as
+// large as the form or as the frame needs, whichever is larger, and moved or
+// shrunk only as far as the screen's free area asks. `decoration` is what the
+// window manager adds around a window.
+QRect PlaceOfForm(const QRect& form, QSize frameSize, QSize decoration, const QRect& screen);
 
 // Keeps Exit 300 twips from the bar's right edge and Back 100 twips left of it.
 void PlaceBarButtons(int barWidth, QPushButton& back, QPushButton& exit);

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "support/RecordingSeams.h"
-#include "ui/shell/AppController.h"
 #include "ui/settings/MethodSettings.h"
 #include "ui/settings/dlgMethod.h"
+#include "ui/shell/AppController.h"
 
 namespace amsaview {
 namespace {
@@ -93,6 +93,7 @@ class AppControllerTest : public QObject {
     void reportsEachFailedCheckAndMovesTheFocus_data();
     void reportsEachFailedCheckAndMovesTheFocus();
     void showsAComputedChartInPlaceOfTheForm();
+    void theResultOpensWhereTheFormWas();
     void goesBackToTheFormWithEveryEntryKept();
     void aNewChartAfterBackOpensOnTheRashiChart();
     void twoChartsInARowMarkARetrogradePlanetOnce();
@@ -238,6 +239,19 @@ void AppControllerTest::showsAComputedChartInPlaceOfTheForm() {
     QCOMPARE(shown("lblLongitude"), QStringLiteral("77\u00b0 12'"));
     QCOMPARE(shown("lblLatitude"), QStringLiteral("28\u00b0 36'"));
     QCOMPARE(shown("lblCity"), QStringLiteral("New Delhi"));
+}
+
+// The form moved by the user: the result opens where it was. The offscreen
+// screen is 800 by 800, room enough for the frame at that place.
+void AppControllerTest::theResultOpensWhereTheFormWas() {
+    Enter(form(), kDelhi);
+    form()->move(10, 40);
+    const QPoint place = form()->pos();
+    Control<QAction>(form(), "mnuNext")->trigger();
+    QVERIFY(resultWindow()->isVisible());
+    QCOMPARE(resultWindow()->pos(), place);
+    QVERIFY(resultWindow()->width() >= form()->width());
+    QVERIFY(resultWindow()->height() >= form()->height());
 }
 
 void AppControllerTest::goesBackToTheFormWithEveryEntryKept() {

@@ -56,6 +56,30 @@ class MDITest : public QObject {
         QCOMPARE(printer.docName(), QStringLiteral("JOS\u00c9-OBRIEN-1983-09-25.pdf"));
     }
 
+    // Screen 0,0 1600x1000; the window manager adds 10 px around and 30 above.
+    void opensAtTheFormsPlaceWhereTheScreenHasRoom_data() {
+        QTest::addColumn<QRect>("form");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("form larger: its place and size")
+            << QRect(900, 100, 700, 600) << QSize(600, 500) << QRect(880, 100, 700, 600);
+        QTest::newRow("frame larger: the form's place, the frame's size")
+            << QRect(300, 200, 500, 400) << QSize(800, 700) << QRect(300, 200, 800, 700);
+        QTest::newRow("past the right and bottom edges: moved in")
+            << QRect(1200, 700, 500, 400) << QSize(800, 700) << QRect(780, 260, 800, 700);
+        QTest::newRow("above and left of the screen: moved in")
+            << QRect(-50, -20, 500, 400) << QSize(800, 700) << QRect(0, 0, 800, 700);
+        QTest::newRow("larger than the screen: shrunk to it")
+            << QRect(100, 100, 500, 400) << QSize(2000, 1200) << QRect(0, 0, 1580, 960);
+    }
+
+    void opensAtTheFormsPlaceWhereTheScreenHasRoom() {
+        QFETCH(QRect, form);
+        QFETCH(QSize, frame);
+        QFETCH(QRect, place);
+        QCOMPARE(PlaceOfForm(form, frame, QSize(20, 40), QRect(0, 0, 1600, 1000)), place);
+    }
+
     void opensOnTheRashiChart() {
         QCOMPARE(frame_->windowTitle(), QStringLiteral("Amsaview v1.80"));
         QVERIFY(Child<ChartGrid>(*frame_, "fraBirthchart").isVisible());
