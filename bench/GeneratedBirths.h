@@ -57,8 +57,8 @@ inline const QString& RegisterPath() {
         }
         amsaview::Register store;
         const auto opened = store.open(file);
-        const auto saved = opened ? store.saveAllNew(births)
-                                  : amsaview::RegisterResult<std::vector<amsaview::BirthId>>(
+        const auto saved = opened ? store.importNew(births)
+                                  : amsaview::RegisterResult<amsaview::ImportCount>(
                                         amsaview::RegisterError{opened.error()});
         if (!saved) {
             std::fprintf(stderr, "%s\n", saved.error().toLocal8Bit().constData());

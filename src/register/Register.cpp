@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QVariant>
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 
 #include "register/BirthRows.h"
 #include "register/DamagedFile.h"
@@ -237,8 +239,14 @@ RegisterResult<ImportCount> Register::insertNew(const std::vector<SavedBirth>& b
     if (auto error = transaction.begin()) {
         return failure(action, SqlMessage(*error));
     }
-    // Read inside the transaction, so no other writer slips a copy in between.
-    std::vector<FormInput> kept;
+    // Read inside the transaction, so no other writer slips a copy in between;
+    // by name, so that an import does not compare every pair.
+    std::unordered_map<std::string, std::vector<FormInput>> kept;
+    const auto isKept = [&kept](const FormInput& form) {
+        const auto sameName = kept.find(form.name);
+        return sameName != kept.end() && std::find(sameName->second.begin(), sameName->second.end(),
+                                                   form) != sameName->second.end();
+    };
     if (!opened) {
         QSqlQuery saved(database);
         saved.setForwardOnly(true);
@@ -246,7 +254,8 @@ RegisterResult<ImportCount> Register::insertNew(const std::vector<SavedBirth>& b
             return failure(action, SqlMessage(saved.lastError()));
         }
         while (saved.next()) {
-            kept.push_back(ReadBirth(saved).form);
+            FormInput form = ReadBirth(saved).form;
+            kept[form.name].push_back(std::move(form));
         }
     }
     ImportCount count;
@@ -259,7 +268,7 @@ RegisterResult<ImportCount> Register::insertNew(const std::vector<SavedBirth>& b
                 .arg(BoundColumnNames(), BoundColumnPlaceholders(),
                      opened ? kNextOpening : QStringLiteral("NULL")));
         for (const SavedBirth& birth : births) {
-            if (!opened && std::find(kept.begin(), kept.end(), birth.form) != kept.end()) {
+            if (!opened && isKept(birth.form)) {
                 ++count.alreadySaved;
                 continue;
             }
@@ -270,7 +279,7 @@ RegisterResult<ImportCount> Register::insertNew(const std::vector<SavedBirth>& b
             }
             count.ids.push_back(insert.lastInsertId().toLongLong());
             if (!opened) {
-                kept.push_back(birth.form);
+                kept[birth.form.name].push_back(birth.form);
             }
         }
     }
