@@ -106,21 +106,30 @@ void BM_BatchWriteJson(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchWriteJson)->Unit(benchmark::kMicrosecond);
 
-// End to end: CSV in memory to JSON lines on /dev/null, one and two jobs.
+// End to end: CSV in memory to JSON lines on /dev/null, one and two jobs,
+// the dasha one, two (the default) and three levels deep.
 void BM_BatchRun(benchmark::State& state) {
+    const amsaview::DashaOptions dasha{{}, static_cast<int>(state.range(1))};
     const std::string csv = GeneratedCsv(kRows * 4);
     std::FILE* output = std::fopen("/dev/null", "w");
     for (auto _ : state) {
         std::FILE* file = OpenInMemory(csv);
         const auto reader = amsaview::OpenBirthReader(file, amsaview::BatchFormat::Csv);
-        benchmark::DoNotOptimize(amsaview::RunBatch(*reader, amsaview::BuiltInPositionSource(),
-                                                    output, static_cast<unsigned>(state.range(0)),
-                                                    [](long, long long) {}));
+        benchmark::DoNotOptimize(amsaview::RunBatch(
+            *reader, amsaview::BuiltInPositionSource(), output,
+            static_cast<unsigned>(state.range(0)), [](long, long long) {}, false, dasha));
         std::fclose(file);
     }
     std::fclose(output);
     state.SetItemsProcessed(state.iterations() * kRows * 4);
 }
-BENCHMARK(BM_BatchRun)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BatchRun)
+    ->ArgNames({"jobs", "dashaLevels"})
+    ->Args({1, 1})
+    ->Args({1, 2})
+    ->Args({1, 3})
+    ->Args({2, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

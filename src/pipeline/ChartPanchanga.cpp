@@ -1,13 +1,13 @@
 #include "pipeline/ChartPanchanga.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "astro/Ascendant.h"
 #include "astro/Planets.h"
 #include "astro/TimeBases.h"
 #include "panchanga/BuiltInSunDay.h"
 #include "panchanga/PanchangaNames.h"
+#include "pipeline/ChartDasha.h"
 #include "swiss/SwissEphemeris.h"
 #include "swiss/SwissSunDay.h"
 #include "vedic/MoonLongitude.h"
@@ -74,24 +74,9 @@ Panchanga ChartPanchanga(const BirthData& birth, const EphemerisSettings& method
 
 std::string UtcText(double julianDayUt) {
     constexpr double kUnixEpoch = 2440587.5;  // 1970-01-01T00:00Z
-    const auto seconds = static_cast<long long>(std::llround((julianDayUt - kUnixEpoch) * 86400));
-    const long long days = (seconds >= 0 ? seconds : seconds - 86399) / 86400;
-    const long long secondOfDay = seconds - days * 86400;
-    // Civil date from days since 1970 (H. Hinnant's reckoning).
-    const long long z = days + 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long dayOfEra = z - era * 146097;
-    const long long yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long long monthIndex = (5 * dayOfYear + 2) / 153;
-    const long long day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
-    const long long month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
-    const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    char text[96];
-    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lldT%02lld:%02lld:%02lldZ", year, month, day,
-                  secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60);
-    return text;
+    char text[kIsoMomentSize];
+    const UtSeconds seconds = std::llround((julianDayUt - kUnixEpoch) * 86400);
+    return {text, WriteIsoMoment(text, seconds)};
 }
 
 std::string VaraText(const Panchanga& panchanga) {

@@ -88,6 +88,55 @@ TEST(PanchangaElements, SunNear359Degrees) {
                "yoga 14 across the Sun's wrap");
 }
 
+// Lights that speed up and slow down as the real ones do (the Moon's
+// equation of centre and evection, the Sun's own), and lights far slower
+// than any real ones, whose elements outlast the days around the birth
+// that the ends are first sought in. Each end is checked on the lights
+// alone: a second inside it the element holds, a second outside it has
+// changed.
+TEST(PanchangaElements, EndsOfUnevenAndSlowLights) {
+    constexpr double kTwoPi = 6.283185307179586;
+    const auto uneven = [](double rate, double wobble) {
+        return [rate, wobble](double julianDayUt) {
+            const double d = julianDayUt - kBirth;
+            const double moon = rate * d + wobble * (6.29 * std::sin(kTwoPi * d / 27.55) +
+                                                     1.27 * std::sin(kTwoPi * d / 31.8 + 1));
+            const double sun = 0.9856 * d + 1.91 * std::sin(kTwoPi * d / 365.26);
+            return SiderealLights{std::fmod(sun + 7200, 360), std::fmod(moon + 7200, 360)};
+        };
+    };
+    for (const auto& [rate, wobble] : {std::pair{13.18, 1.0}, std::pair{4.5, 0.1}}) {
+        const auto base = uneven(rate, wobble);
+        for (int day = 0; day < 30; ++day) {
+            const double birth = kBirth + day * 1.37;
+            const LightsAt lights = base;
+            const Panchanga p = ComputePanchanga(birth, 0, SunDay{}, lights);
+            const auto tithi = [&](double at) { return TithiOf(lights(at)); };
+            const auto karana = [&](double at) { return KaranaOf(lights(at)); };
+            const auto yoga = [&](double at) { return YogaOf(lights(at)); };
+            const auto nakshatra = [&](double at) {
+                return static_cast<int>(std::floor(lights(at).moon * 3 / 40)) + 1;
+            };
+            const auto expectEnds = [&](const PanchangaSpan& span, const auto& element,
+                                        const char* name) {
+                const std::string what = std::string(name) + ", rate " + std::to_string(rate) +
+                                         ", day " + std::to_string(day);
+                EXPECT_EQ(element(birth), span.number) << what;
+                EXPECT_LE(span.start, birth) << what;
+                EXPECT_GT(span.end, birth) << what;
+                EXPECT_EQ(element(span.start + kSecond), span.number) << what << ": start";
+                EXPECT_NE(element(span.start - kSecond), span.number) << what << ": start";
+                EXPECT_EQ(element(span.end - kSecond), span.number) << what << ": end";
+                EXPECT_NE(element(span.end + kSecond), span.number) << what << ": end";
+            };
+            expectEnds(p.tithi, tithi, "tithi");
+            expectEnds(p.karana, karana, "karana");
+            expectEnds(p.yoga, yoga, "yoga");
+            expectEnds(p.nakshatra, nakshatra, "nakshatra");
+        }
+    }
+}
+
 TEST(PanchangaElements, ElementsFromTheLightsAlone) {
     EXPECT_EQ(TithiOf({0, 0}), 1);
     EXPECT_EQ(TithiOf({12, 0}), 30);  // elongation 348°
