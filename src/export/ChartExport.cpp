@@ -53,6 +53,10 @@ ExportFailure WriteDirectly(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
+int CaptionHeight(int width) {
+    return std::max(12, qRound(width * 0.05));
+}
+
 QByteArray ChartPdf(const ChartResult& result, const ChartLook& look, PrintedCharts* drawn) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -107,11 +111,24 @@ QByteArray ChartSvg(const ChartResult& result, const ChartLook& look, PrintedCha
 QImage ChartImage(const ChartDrawing& chart, int width) {
     const QSizeF frame = ChartFrameTwips(chart.geometry);
     const int height = qRound(width * frame.height() / frame.width());
-    QImage image(width, height, QImage::Format_RGB32);
+    const int captionHeight = chart.caption.isEmpty() ? 0 : CaptionHeight(width);
+    QImage image(width, height + captionHeight, QImage::Format_RGB32);
     image.fill(kScreenColours.background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    DrawChart(painter, QRectF(image.rect()), chart, kScreenColours);
+    DrawChart(painter, QRectF(0, 0, width, height), chart, kScreenColours);
+    if (captionHeight > 0) {
+        QFont font;
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        font.setPixelSize(std::max(1, captionHeight * 11 / 20));
+        painter.setFont(font);
+        painter.setPen(kScreenColours.names);
+        // A caption longer than the image ends in "…" rather than leave it.
+        const QRect line(captionHeight / 2, height, width - captionHeight, captionHeight);
+        painter.drawText(
+            line, Qt::AlignCenter,
+            QFontMetrics(font).elidedText(chart.caption, Qt::ElideRight, line.width()));
+    }
     return image;
 }
 

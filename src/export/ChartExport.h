@@ -18,8 +18,11 @@ QByteArray ChartPdf(const ChartResult& result, const ChartLook& look = {},
 // The first page as an SVG drawing.
 QByteArray ChartSvg(const ChartResult& result, const ChartLook& look = {},
                     PrintedCharts* drawn = nullptr);
-// One chart as the window shows it, this many pixels wide.
+// One chart as the window shows it, this many pixels wide, with its caption
+// (name, date, time, place, chart) on a line under it.
 QImage ChartImage(const ChartDrawing& chart, int width);
+// The caption line's height in an image this many pixels wide.
+int CaptionHeight(int width);
 // The same as a PNG file's bytes; empty when encoding fails.
 QByteArray ChartPng(const ChartDrawing& chart, int width);
 

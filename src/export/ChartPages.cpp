@@ -8,8 +8,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "export/VargaTable.h"
 #include "model/LookupLists.h"
 #include "pipeline/ChartCaptions.h"
+#include "pipeline/ChartDasha.h"
 #include "qtcommon/QtText.h"
 
 namespace amsaview {
@@ -17,73 +19,101 @@ namespace {
 
 constexpr double kMarginPoints = 40;
 constexpr double kChartGapPoints = 14;
-constexpr int kRowsPerPage = 3;
+constexpr double kBlockGapPoints = 16;
 // The chart printed beside the Rashi chart: the one read first after it.
 constexpr std::string_view kBesideRashi = "D9";
+// Sections the header tells in lines of its own.
+constexpr std::array<std::string_view, 2> kInHeader = {"birth", "clock"};
+constexpr int kDateLength = 10;  // "1963-04-12" of "1963-04-12 14:03:22"
+
+QFont PageFont(double points, bool bold = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
 
 // Lengths in points on any device: a PDF at 1200 dpi, a printer, an SVG.
+// Texts wrap within the width they are given, so none leaves the page.
 class PagePen {
   public:
     PagePen(QPainter& painter, const QRectF& page)
         : painter_(painter),
           unitsPerPoint_(std::max(1, painter.device()->logicalDpiY()) / 72.0),
-          left_(page.left()),
-          width_(page.width()),
+          page_(page),
           y_(page.top()) {}
 
     double units(double points) const { return points * unitsPerPoint_; }
     double y() const { return y_; }
     void moveDown(double points) { y_ += units(points); }
     void moveTo(double y) { y_ = y; }
+    const QRectF& page() const { return page_; }
+    QPainter& painter() const { return painter_; }
 
-    static QFont Font(double points, bool bold = false) {
-        QFont font;
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        font.setPointSizeF(points);
-        font.setBold(bold);
-        return font;
+    // How tall a text is once wrapped within the width.
+    double height(const QString& text, const QFont& font, double width) const {
+        return QFontMetricsF(font, painter_.device())
+            .boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap | Qt::AlignLeft, text)
+            .height();
     }
 
-    // One line across the page; the pen moves below it.
+    // A text at (left, top), wrapped within the width; returns its bottom.
+    double text(double left, double top, double width, const QString& text, const QFont& font,
+                const QColor& colour = Qt::black) const {
+        const double tall = height(text, font, width);
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(QRectF(left, top, width, tall),
+                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        return top + tall;
+    }
+
+    // A text across the page; the pen moves below it.
     void line(const QString& text, double points, bool bold = false,
               const QColor& colour = Qt::black) {
-        painter_.setFont(Font(points, bold));
-        painter_.setPen(colour);
-        const double height = QFontMetricsF(painter_.font(), painter_.device()).height();
-        painter_.drawText(QRectF(left_, y_, width_, height), Qt::AlignLeft | Qt::AlignTop, text);
-        y_ += height;
+        y_ = this->text(page_.left(), y_, page_.width(), text, PageFont(points, bold), colour);
     }
-
-    // Rows of a caption and its value from a left edge and with a column width;
-    // returns where the table ends.
-    double table(double left, double captionWidth, double width,
-                 const std::vector<std::pair<QString, QString>>& rows, double points) const {
-        painter_.setPen(Qt::black);
-        const QFont caption = Font(points, true);
-        const QFont value = Font(points);
-        const double height = QFontMetricsF(value, painter_.device()).height() * 1.15;
-        double y = y_;
-        for (const auto& [name, text] : rows) {
-            painter_.setFont(caption);
-            painter_.drawText(QRectF(left, y, captionWidth, height),
-                              Qt::AlignLeft | Qt::AlignVCenter, name);
-            painter_.setFont(value);
-            painter_.drawText(QRectF(left + captionWidth, y, width - captionWidth, height),
-                              Qt::AlignLeft | Qt::AlignVCenter, text);
-            y += height;
-        }
-        return y;
-    }
-
-    double left() const { return left_; }
-    double width() const { return width_; }
 
   private:
     QPainter& painter_;
     double unitsPerPoint_;
-    double left_;
-    double width_;
+    QRectF page_;
     double y_;
+};
+
+// The pages after the first: a block that does not fit below the pen starts
+// a new page, headed with the name. Without a paged device there is only
+// the one page, and what does not fit is left off.
+class PageFlow {
+  public:
+    PageFlow(PagePen& pen, QPagedPaintDevice* device, QString heading)
+        : pen_(pen), device_(device), heading_(std::move(heading)) {}
+
+    // Room for `height` below the pen, on this page or a new one.
+    bool room(double height) {
+        if (pen_.y() + height <= pen_.page().bottom()) {
+            return true;
+        }
+        if (device_ == nullptr || !device_->newPage()) {
+            failed_ = device_ != nullptr;
+            return false;
+        }
+        ++page_;
+        pen_.moveTo(pen_.page().top());
+        pen_.line(heading_, 14, true, QColor(120, 40, 40));
+        pen_.moveDown(10);
+        return pen_.y() + height <= pen_.page().bottom();
+    }
+    bool failed() const { return failed_; }
+    int page() const { return page_; }
+
+  private:
+    PagePen& pen_;
+    QPagedPaintDevice* device_;
+    QString heading_;
+    bool failed_ = false;
+    int page_ = 0;
 };
 
 QString Coordinates(const BirthData& birth) {
@@ -106,6 +136,15 @@ QString Place(const BirthData& birth) {
     return parts.join(QStringLiteral(", "));
 }
 
+QString BirthDate(const BirthData& birth) {
+    return QDate(birth.year, birth.month, birth.day).toString(QStringLiteral("d MMMM yyyy"));
+}
+
+QString BirthTime(const BirthData& birth) {
+    return QTime(birth.hour, birth.minute, birth.second)
+        .toString(birth.second == 0 ? QStringLiteral("HH:mm") : QStringLiteral("HH:mm:ss"));
+}
+
 // The rows of a report's section by their ids.
 const std::string& RowValue(const ReportSection& section, std::string_view id) {
     static const std::string kNone;
@@ -120,19 +159,15 @@ const std::string& RowValue(const ReportSection& section, std::string_view id) {
 void DrawHeader(PagePen& pen, const ChartResult& result, const ChartReport& report) {
     const BirthData& birth = result.birth;
     pen.line(ToQString(birth.name), 18, true, QColor(120, 40, 40));
-    const QDate date(birth.year, birth.month, birth.day);
-    pen.line(QStringLiteral("Born %1 at %2 local time")
-                 .arg(date.toString(QStringLiteral("d MMMM yyyy")),
-                      QTime(birth.hour, birth.minute).toString(QStringLiteral("HH:mm"))),
+    pen.line(QStringLiteral("Born %1 at %2 local time").arg(BirthDate(birth), BirthTime(birth)),
              10);
     const QString place = Place(birth);
     pen.line((place.isEmpty() ? QString() : place + QStringLiteral("   ")) + Coordinates(birth),
              10);
     pen.line(ClockLine(report), 10);
-    // A long line: it needs the page's width, not a table cell.
-    pen.line(QStringLiteral("Positions: %1")
-                 .arg(ToQString(RowValue(*FindSection(report, "clock"), "method"))),
-             10);
+    if (const ReportSection* clock = FindSection(report, "clock")) {
+        pen.line(QStringLiteral("Positions: %1").arg(ToQString(RowValue(*clock, "method"))), 10);
+    }
 }
 
 using TableRows = std::vector<std::pair<QString, QString>>;
@@ -159,89 +194,220 @@ TableRows RowsOf(const ReportSection& section) {
     return rows;
 }
 
-// The Vedic details and the positions side by side: the sections the
-// header does not already show.
-void DrawDetails(QPainter& painter, PagePen& pen, const ChartReport& report) {
-    const double half = (pen.width() - pen.units(kChartGapPoints)) / 2;
-    const std::array<const ReportSection*, 2> columns = {FindSection(report, "vedic"),
-                                                         FindSection(report, "positions")};
-    const double top = pen.y() + pen.units(16);
-    double end = top;
-    for (std::size_t column = 0; column < columns.size(); ++column) {
-        const double left =
-            pen.left() + static_cast<double>(column) * (half + pen.units(kChartGapPoints));
-        painter.save();
-        painter.setPen(Qt::black);
-        painter.setFont(PagePen::Font(12, true));
-        painter.drawText(QRectF(left, pen.y(), half, pen.units(16)), Qt::AlignLeft | Qt::AlignTop,
-                         ToQString(columns[column]->title));
-        painter.restore();
-        PagePen cell = pen;
-        cell.moveTo(top);
-        end = std::max(end, cell.table(left, pen.units(column == 0 ? 90 : 110), half,
-                                       RowsOf(*columns[column]), 9.5));
+// A section's title and rows in a column; returns where it ends.
+double DrawSection(const PagePen& pen, double left, double top, double width,
+                   const ReportSection& section) {
+    constexpr double kPoints = 9.5;
+    double y = pen.text(left, top, width, ToQString(section.title), PageFont(12, true));
+    y += pen.units(2);
+    const double captionWidth = std::min(pen.units(110), width / 2);
+    const QFont caption = PageFont(kPoints, true);
+    const QFont value = PageFont(kPoints);
+    for (const auto& [name, text] : RowsOf(section)) {
+        const double end =
+            std::max(pen.text(left, y, captionWidth - pen.units(4), name, caption),
+                     pen.text(left + captionWidth, y, width - captionWidth, text, value));
+        y = end + pen.units(1.5);
     }
-    pen.moveTo(end);
+    return y;
+}
+
+// The sections the header does not tell, two columns side by side, each
+// section below the last in its column.
+void DrawDetails(PagePen& pen, const ChartReport& report) {
+    const double gap = pen.units(kChartGapPoints);
+    const double half = (pen.page().width() - gap) / 2;
+    std::array<double, 2> ends = {pen.y(), pen.y()};
+    std::size_t column = 0;
+    for (const ReportSection& section : report.sections) {
+        if (std::ranges::find(kInHeader, section.id) != kInHeader.end()) {
+            continue;
+        }
+        const double left = pen.page().left() + static_cast<double>(column) * (half + gap);
+        ends[column] = DrawSection(pen, left, ends[column], half, section) + pen.units(8);
+        column = 1 - column;
+    }
+    pen.moveTo(std::max(ends[0], ends[1]));
 }
 
 std::size_t BesideRashi(const ChartReport& report) {
     return static_cast<std::size_t>(FindChart(report.charts, kBesideRashi) - report.charts.data());
 }
 
-void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
-                   const ChartReport& report, const std::vector<ChartDrawing>& charts,
-                   PrintedCharts& drawn) {
-    PagePen pen(painter, page);
-    DrawHeader(pen, result, report);
-    pen.moveDown(12);
-    DrawDetails(painter, pen, report);
-    pen.moveDown(18);
-
-    const double gap = pen.units(kChartGapPoints);
-    const double half = (page.width() - gap) / 2;
+double ChartHeight(double width) {
     const QSizeF frame = ChartFrameTwips(kRashiGrid);
-    const double height = half * frame.height() / frame.width();
-    drawn[0] =
-        DrawChart(painter, QRectF(page.left(), pen.y(), half, height), charts[0], kPaperColours);
-    const std::size_t index = BesideRashi(report);
-    drawn[index] = DrawChart(painter, QRectF(page.left() + half + gap, pen.y(), half, height),
-                             charts[index], kPaperColours);
+    return width * frame.height() / frame.width();
 }
 
-// The charts the first page leaves, two to a row, kRowsPerPage rows to a
-// page, each page headed with the name.
-bool DrawFurtherPages(QPagedPaintDevice& device, QPainter& painter, const QRectF& page,
-                      const ChartResult& result, const std::vector<ChartDrawing>& charts,
-                      std::size_t beside, PrintedCharts& drawn) {
+void DrawFirstPage(PagePen& pen, const ChartResult& result, const ChartReport& report,
+                   const std::vector<ChartDrawing>& charts, PrintedCharts& drawn) {
+    DrawHeader(pen, result, report);
+    pen.moveDown(12);
+    DrawDetails(pen, report);
+    pen.moveDown(6);
+
+    const QRectF& page = pen.page();
+    const double gap = pen.units(kChartGapPoints);
+    const double half = (page.width() - gap) / 2;
+    const double height = ChartHeight(half);
+    if (pen.y() + height > page.bottom()) {
+        return;  // the flow draws them on the pages after
+    }
+    drawn[0] = DrawChart(pen.painter(), QRectF(page.left(), pen.y(), half, height), charts[0],
+                         kPaperColours);
+    const std::size_t index = BesideRashi(report);
+    drawn[index] = DrawChart(pen.painter(), QRectF(page.left() + half + gap, pen.y(), half, height),
+                             charts[index], kPaperColours);
+    pen.moveTo(pen.y() + height + gap);
+}
+
+// The charts the first page left, two to a row.
+void FlowCharts(PagePen& pen, PageFlow& flow, const std::vector<ChartDrawing>& charts,
+                PrintedCharts& drawn) {
     std::vector<std::size_t> left;
-    for (std::size_t chart = 1; chart < charts.size(); ++chart) {
-        if (chart != beside) {
+    for (std::size_t chart = 0; chart < charts.size(); ++chart) {
+        if (drawn[chart].layout.frame.isNull()) {
             left.push_back(chart);
         }
     }
-    constexpr std::size_t kPerPage = 2 * kRowsPerPage;
-    for (std::size_t first = 0; first < left.size(); first += kPerPage) {
-        if (!device.newPage()) {
-            return false;
+    const double gap = pen.units(kChartGapPoints);
+    const double width = (pen.page().width() - gap) / 2;
+    const double height = ChartHeight(width);
+    for (std::size_t first = 0; first < left.size(); first += 2) {
+        if (!flow.room(height)) {
+            return;
         }
-        PagePen pen(painter, page);
-        pen.line(
-            QStringLiteral("Divisional charts of %1").arg(Isolated(ToQString(result.birth.name))),
-            14, true, QColor(120, 40, 40));
-        pen.moveDown(10);
-        const double gap = pen.units(kChartGapPoints);
-        const double cellWidth = (page.width() - gap) / 2;
-        const double cellHeight =
-            (page.bottom() - pen.y() - (kRowsPerPage - 1) * gap) / kRowsPerPage;
-        for (std::size_t cell = 0; cell < kPerPage && first + cell < left.size(); ++cell) {
+        for (std::size_t cell = 0; cell < 2 && first + cell < left.size(); ++cell) {
             const std::size_t chart = left[first + cell];
-            const double x = page.left() + static_cast<double>(cell % 2) * (cellWidth + gap);
-            const double y = pen.y() + static_cast<double>(cell / 2) * (cellHeight + gap);
-            drawn[chart] = DrawChart(painter, QRectF(x, y, cellWidth, cellHeight), charts[chart],
-                                     kPaperColours);
+            const double x = pen.page().left() + static_cast<double>(cell) * (width + gap);
+            drawn[chart] = DrawChart(pen.painter(), QRectF(x, pen.y(), width, height),
+                                     charts[chart], kPaperColours);
+            drawn[chart].page = flow.page();
         }
+        pen.moveTo(pen.y() + height + gap);
     }
-    return true;
+}
+
+// The varga table: a narrow column of names, then one column a chart, in a
+// font small enough for the widest cell.
+void FlowVargaTable(PagePen& pen, PageFlow& flow, const ChartReport& report) {
+    const ReportTable table = VargaTable(report.charts);
+    const double width = pen.page().width();
+    const double nameWidth = pen.units(52);
+    const double cellWidth = (width - nameWidth) / static_cast<double>(table.columns.size() - 1);
+    double points = 8;
+    while (points > 4 && QFontMetricsF(PageFont(points), pen.painter().device())
+                                 .horizontalAdvance(QStringLiteral("Sco (R) ")) > cellWidth) {
+        points -= 0.5;
+    }
+    const QFont cellFont = PageFont(points);
+    const QFont headFont = PageFont(points, true);
+    const double lineHeight = QFontMetricsF(cellFont, pen.painter().device()).height() * 1.2;
+    const double titleHeight = pen.height(QStringLiteral("Vargas"), PageFont(12, true), width);
+    if (!flow.room(titleHeight + lineHeight * static_cast<double>(table.rows.size() + 1))) {
+        return;
+    }
+    pen.line(QStringLiteral("Varga Table"), 12, true);
+    pen.moveDown(2);
+    const auto drawRow = [&](const auto& cells, const QFont& font) {
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            const double left = column == 0 ? pen.page().left()
+                                            : pen.page().left() + nameWidth +
+                                                  static_cast<double>(column - 1) * cellWidth;
+            pen.painter().setFont(column == 0 ? headFont : font);
+            pen.painter().setPen(Qt::black);
+            pen.painter().drawText(
+                QRectF(left, pen.y(), column == 0 ? nameWidth : cellWidth, lineHeight),
+                Qt::AlignLeft | Qt::AlignVCenter, ToQString(cells[column]));
+        }
+        pen.moveTo(pen.y() + lineHeight);
+    };
+    drawRow(table.columns, headFont);
+    for (const auto& row : table.rows) {
+        drawRow(row, cellFont);
+    }
+    pen.moveDown(kBlockGapPoints);
+}
+
+// The mahadashas, three to a row, each with its antardashas' lords and start
+// dates on the birth's clock; the periods running at `asOf` in bold, marked.
+void FlowDashaTable(PagePen& pen, PageFlow& flow, const ChartReport& report, const BirthData& birth,
+                    UtSeconds asOf) {
+    const VimshottariDasha& dasha = report.dasha;
+    const double width = pen.page().width();
+    const double gap = pen.units(kChartGapPoints);
+    const double blockWidth = (width - 2 * gap) / 3;
+    const QFont font = PageFont(7.5);
+    QFont bold = font;
+    bold.setBold(true);
+    const double lineHeight = QFontMetricsF(font, pen.painter().device()).height() * 1.15;
+    const double blockHeight = lineHeight * (1 + kDashaLordCount);
+    const QString intro = QStringLiteral(
+                              "%1. %2; dates on the birth's clock, the periods running "
+                              "on %3 marked \u25B8.")
+                              .arg(ToQString(DashaBalanceText(dasha.balance())),
+                                   ToQString(DashaYearText(dasha.year())),
+                                   ToQString(DashaLocalText(birth, asOf).substr(0, kDateLength)));
+    const double introHeight = pen.height(intro, PageFont(9), width);
+    if (!flow.room(pen.units(16) + introHeight + blockHeight)) {
+        return;
+    }
+    pen.line(QStringLiteral("Vimshottari Dasha"), 12, true);
+    pen.line(intro, 9);
+    pen.moveDown(4);
+    const std::optional<DashaPath> running = dasha.RunningAt(asOf);
+    const auto isRunning = [&](int level, int index) {
+        return running && (*running)[static_cast<std::size_t>(level - 1)] == index;
+    };
+    const auto dateOf = [&](UtSeconds moment) {
+        return ToQString(DashaLocalText(birth, moment).substr(0, kDateLength));
+    };
+    for (int first = 0; first < kDashaLordCount; first += 3) {
+        if (!flow.room(blockHeight)) {
+            return;
+        }
+        for (int maha = first; maha < first + 3; ++maha) {
+            const double left = pen.page().left() + (maha - first) * (blockWidth + gap);
+            const DashaPeriod period = dasha.Period(1, maha);
+            const auto cell = [&](int line, const QString& text, bool marked) {
+                pen.painter().setFont(marked ? bold : font);
+                pen.painter().setPen(Qt::black);
+                pen.painter().drawText(
+                    QRectF(left, pen.y() + line * lineHeight, blockWidth, lineHeight),
+                    Qt::AlignLeft | Qt::AlignVCenter,
+                    (marked ? QStringLiteral("\u25B8 ") : QString()) + text);
+            };
+            cell(0,
+                 QStringLiteral("%1  %2 \u2013 %3")
+                     .arg(ToQString(DashaLordName(period.lord)), dateOf(period.start),
+                          dateOf(period.end)),
+                 isRunning(1, maha));
+            for (int antar = 0; antar < kDashaLordCount; ++antar) {
+                const int index = FirstSubPeriod(maha) + antar;
+                const DashaPeriod sub = dasha.Period(2, index);
+                cell(1 + antar,
+                     QStringLiteral("   %1  %2")
+                         .arg(ToQString(DashaLordName(sub.lord)), dateOf(sub.start)),
+                     isRunning(2, index));
+            }
+        }
+        pen.moveTo(pen.y() + blockHeight + gap);
+    }
+}
+
+// "NAME · 18 February 2020 · 12:00 · New Delhi, Delhi, India · Rashi Chart".
+QString ImageCaption(const BirthData& birth, const ChartKind& kind) {
+    QStringList parts;
+    if (!birth.name.empty()) {
+        parts << Isolated(ToQString(birth.name));
+    }
+    parts << BirthDate(birth) << BirthTime(birth);
+    const QString place = Place(birth);
+    if (!place.isEmpty()) {
+        parts << place;
+    }
+    parts << ToQString(kind.title);
+    return parts.join(QStringLiteral(" \u00B7 "));
 }
 
 // "28°00′" from a short position, "28 Can 00".
@@ -287,6 +453,7 @@ ChartDrawing ChartDrawingOf(const ReportChart& chart, const ChartResult& result,
     // The word in the language of the chart's names.
     drawing.lagnaWord =
         chart.kind->names == &kVedicPlanetNames ? QStringLiteral("Lagna") : QStringLiteral("Asc");
+    drawing.caption = ImageCaption(result.birth, *chart.kind);
     return drawing;
 }
 
@@ -317,11 +484,12 @@ void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& res
                    const ChartLook& look, PrintedCharts& drawn) {
     const ChartReport report = BuildChartReport(result);
     drawn.assign(report.charts.size(), {});
-    DrawFirstPage(painter, page, result, report, ChartDrawings(result, look), drawn);
+    PagePen pen(painter, page);
+    DrawFirstPage(pen, result, report, ChartDrawings(result, look), drawn);
 }
 
 bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const ChartLook& look,
-                     PrintedCharts& drawn) {
+                     PrintedCharts& drawn, std::optional<UtSeconds> asOf) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -335,8 +503,15 @@ bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const
     const ChartReport report = BuildChartReport(result);
     const std::vector<ChartDrawing> charts = ChartDrawings(result, look);
     drawn.assign(charts.size(), {});
-    DrawFirstPage(painter, page, result, report, charts, drawn);
-    if (!DrawFurtherPages(device, painter, page, result, charts, BesideRashi(report), drawn)) {
+    PagePen pen(painter, page);
+    DrawFirstPage(pen, result, report, charts, drawn);
+    PageFlow flow(pen, &device,
+                  QStringLiteral("%1, continued").arg(Isolated(ToQString(result.birth.name))));
+    FlowCharts(pen, flow, charts, drawn);
+    FlowVargaTable(pen, flow, report);
+    FlowDashaTable(pen, flow, report, result.birth,
+                   asOf.value_or(QDateTime::currentSecsSinceEpoch()));
+    if (flow.failed()) {
         return false;
     }
     return painter.end();

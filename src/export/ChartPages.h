@@ -4,6 +4,9 @@
 #include <QRectF>
 #include <vector>
 
+#include <optional>
+
+#include "dasha/Vimshottari.h"
 #include "export/ChartPainting.h"
 #include "pipeline/ChartReport.h"
 #include "pipeline/ChartResult.h"
@@ -31,16 +34,19 @@ QString ClockLine(const ChartReport& report);
 // A4, or Letter where the system's locale measures in inches.
 QPageSize LocalPageSize();
 
-// The first page, in the painter's units: the birth, the clock, the Vedic
-// details, the positions, the Rashi chart and the Navamsa side by side. The
-// charts it drew are filled in.
+// The first page, in the painter's units: the birth and the clock, the other
+// sections of the report in two columns, the Rashi chart and the Navamsa
+// side by side. Long texts wrap within their column. The charts it drew are
+// filled in.
 void DrawFirstPage(QPainter& painter, const QRectF& page, const ChartResult& result,
                    const ChartLook& look, PrintedCharts& drawn);
 
 // Every page onto a printer or a PDF: the first, then the other charts two
-// to a row, three rows to a page, as many pages as they need. The device's
-// page layout is left as set. False when the device cannot be painted on.
+// to a row, the varga table and the dasha with the periods running at
+// `asOf` (now, when not given) marked, as many pages as they need. The
+// device's page layout is left as set. False when the device cannot be
+// painted on.
 bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const ChartLook& look,
-                     PrintedCharts& drawn);
+                     PrintedCharts& drawn, std::optional<UtSeconds> asOf = std::nullopt);
 
 }  // namespace amsaview

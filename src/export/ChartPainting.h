@@ -52,6 +52,7 @@ struct ChartDrawing {
     std::array<std::string, kSignCount> boxes;
     std::optional<std::size_t> lagnaSign;
     QString lagnaWord;  // "Lagna" beside the Sanskrit names, "Asc" beside the English
+    QString caption;    // under the chart when it is an image of its own: name, date, place
 };
 
 // Where a chart's parts fall when it is drawn as large as fits in an area,
@@ -63,6 +64,7 @@ struct DrawnChart {
     ChartLayout layout;
     std::array<QStringList, kSignCount> lines;  // the bodies' lines, without the Lagna's word
     std::array<QRectF, kSignCount> textBounds;  // what the names took of their area
+    int page = 0;                               // of the pages printed, the first 0
 };
 
 // Paints the chart as large as fits in the area, centred: the background,

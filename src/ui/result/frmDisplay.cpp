@@ -3,12 +3,15 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTableWidget>
 #include <algorithm>
 
 #include "export/ChartPages.h"
+#include "export/VargaTable.h"
 #include "qtcommon/QtText.h"
 #include "ui/common/ApplicationTitle.h"
 #include "ui/common/ProgramColours.h"
@@ -81,6 +84,31 @@ QGridLayout* TakingTurns(const std::vector<QWidget*>& widgets, Qt::Alignment ali
         place->addWidget(widget, 0, 0, alignment);
     }
     return place;
+}
+
+constexpr std::string_view kVargaTab = "Varga Table";
+constexpr std::string_view kVargaCaption = "Varga Table:";
+constexpr std::string_view kVargaDescription =
+    " The sign of the Lagna and of every planet in each chart, a row for each and a column for "
+    "each chart. A planet marked (R) was retrograde at birth.";
+
+// A table to read, not to edit: its cells are plain text, as every label.
+void FillTable(QTableWidget& view, const ReportTable& table) {
+    view.setColumnCount(static_cast<int>(table.columns.size()));
+    view.setRowCount(static_cast<int>(table.rows.size()));
+    QStringList heads;
+    for (const std::string_view column : table.columns) {
+        heads << ToQString(column);
+    }
+    view.setHorizontalHeaderLabels(heads);
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
+            auto* cell = new QTableWidgetItem(ToQString(table.rows[row][column]));
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            view.setItem(static_cast<int>(row), static_cast<int>(column), cell);
+        }
+    }
+    view.resizeColumnsToContents();
 }
 
 QTabBar* AddTabStrip(QWidget& parent, std::string_view name) {
@@ -231,6 +259,16 @@ QWidget* frmDisplay::buildRightPanel() {
     // Sixteen charts' tabs are wider than the composed panel: the strip
     // scrolls instead of widening the window.
     tabStrip1_->setSizePolicy(QSizePolicy::Ignored, tabStrip1_->sizePolicy().verticalPolicy());
+    vargas_ = new QTableWidget(&panel);
+    vargas_->setObjectName(QStringLiteral("tblVargas"));
+    vargas_->verticalHeader()->hide();
+    vargas_->setSortingEnabled(false);
+    // As large as the charts it takes turns with; it scrolls what does not fit.
+    vargas_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    vargas_->setMinimumSize(charts_.front()->minimumSize());
+    vargas_->hide();
+    frames.push_back(vargas_);
+    tabStrip1_->addTab(ToQString(kVargaTab));
     connect(tabStrip1_, &QTabBar::currentChanged, this, &frmDisplay::TabStrip1_Click);
 
     auto* column = new QVBoxLayout(&panel);
@@ -250,7 +288,7 @@ QWidget* frmDisplay::buildBottomStrip() {
     lblHeader_ = AddLabel(strip, QStringLiteral("lblHeader"), kYellowText, VerdanaFont(8.0, true));
     lblDescription_ =
         AddLabel(strip, QStringLiteral("lblDescription"), kWhiteText, SansSerifFont());
-    std::vector<QString> descriptions;
+    std::vector<QString> descriptions = {ToQString(kVargaDescription)};
     for (const ChartKind& kind : kChartKinds) {
         descriptions.push_back(ToQString(kind.description));
     }
@@ -284,6 +322,7 @@ void frmDisplay::showReport() {
         sections_[section]->setSection(part, part.id == "birth" ? ClockLine(report) : QString());
     }
     dasha_->setDasha(report.dasha, result_.birth);
+    FillTable(*vargas_, VargaTable(report.charts));
     for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
         charts_[chart]->setChart(ChartDrawingOf(report.charts[chart], result_, look_));
     }
@@ -330,6 +369,13 @@ void frmDisplay::cmdDivisionalChart_Click() {
 void frmDisplay::TabStrip1_Click(int tab) {
     if (tab >= 0 && static_cast<std::size_t>(tab) + 1 < charts_.size()) {
         showChart(static_cast<std::size_t>(tab) + 1);
+    } else if (tab >= 0) {
+        for (ChartGrid* chart : charts_) {
+            chart->hide();
+        }
+        vargas_->show();
+        lblHeader_->setText(ToQString(kVargaCaption));
+        lblDescription_->setText(ToQString(kVargaDescription));
     }
 }
 
@@ -346,6 +392,7 @@ void frmDisplay::TabStrip2_Click(int tab) {
 }
 
 void frmDisplay::showChart(std::size_t index) {
+    vargas_->hide();
     for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
         charts_[chart]->setVisible(chart == index);
     }

@@ -11,6 +11,7 @@
 class QGridLayout;
 class QLabel;
 class QTabBar;
+class QTableWidget;
 
 namespace amsaview {
 
@@ -59,6 +60,7 @@ class frmDisplay final : public QWidget {
     void showChart(std::size_t index);
 
     std::vector<ChartGrid*> charts_;      // the report's order
+    QTableWidget* vargas_ = nullptr;      // on the last chart tab
     std::vector<SectionView*> sections_;  // the report's order
     DashaView* dasha_ = nullptr;
     std::vector<QWidget*> details_;  // the sections', then the dasha's: one for each tab
