@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <string_view>
@@ -59,8 +60,10 @@ void PeriodArray(Writer& writer, const VimshottariDasha& dasha, int level, int f
     writer.EndArray();
 }
 
+// `levels` 1 .. 3; the dasha holds no more.
 template <typename Writer>
-void DashaObject(Writer& writer, const VimshottariDasha& dasha, int levels, bool compact) {
+void DashaObject(Writer& writer, const VimshottariDasha& dasha, int requestedLevels, bool compact) {
+    const int levels = std::clamp(requestedLevels, 1, kDashaLevels);
     writer.StartObject();
     writer.Key("balance");
     writer.StartObject();

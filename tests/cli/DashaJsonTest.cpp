@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/ChartJson.h"
+#include "dasha/Vimshottari.h"
 #include "pipeline/ComputeChart.h"
 #include "support/FormExamples.h"
 #include "support/RunChartTool.h"
@@ -113,10 +114,13 @@ TEST(DashaJson, TheIndentedDocumentAndTheBatchLineAgree) {
         const QJsonObject dasha = Parsed(line)["dasha"].toObject();
         EXPECT_EQ(Parsed(indented)["dasha"].toObject(), dasha) << levels << " levels";
         EXPECT_EQ(dasha["levels"].toInt(), levels);
-        EXPECT_EQ(ExpectNested(dasha["periods"].toArray(), levels, "1990"), levels == 1   ? 9
-                                                                            : levels == 2 ? 81
-                                                                                          : 729);
+        EXPECT_EQ(ExpectNested(dasha["periods"].toArray(), levels, "1990"),
+                  DashaPeriodCount(levels));
     }
+    // Asked for more than the dasha holds, the JSON writes what it has.
+    std::string deepest;
+    AppendChartJsonLine(result, 7, deepest, nullptr, 9);
+    EXPECT_EQ(Parsed(deepest)["dasha"].toObject()["levels"].toInt(), 3);
 }
 
 // 120 savana years of 360 days from the first start, 729 pratyantardashas.
