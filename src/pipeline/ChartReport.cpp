@@ -4,6 +4,7 @@
 
 #include "astro/TimeBases.h"
 #include "pipeline/ChartDasha.h"
+#include "pipeline/TimesSections.h"
 #include "swiss/EphemerisSettings.h"
 
 namespace amsaview {
@@ -140,6 +141,7 @@ ChartReport BuildChartReport(const ChartResult& result) {
     report.sections.push_back(ClockSection(result));
     report.sections.push_back(VedicSection(result.texts));
     report.sections.push_back(PositionsSection(result));
+    AddBirthTimesSections(result, report.sections);
     return report;
 }
 

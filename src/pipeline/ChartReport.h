@@ -55,7 +55,7 @@ struct ReportSection {
 // pipeline/ChartDasha.h where they are shown.
 struct ChartReport {
     ReportCharts charts;
-    std::vector<ReportSection> sections;  // birth, clock, vedic, positions
+    std::vector<ReportSection> sections;  // birth, clock, vedic, positions, panchanga, windows
     VimshottariDasha dasha;
 };
 

@@ -153,7 +153,8 @@ TEST(ChartReport, SectionsInOrderWithTheirRows) {
     for (const ReportSection& section : report.sections) {
         ids.push_back(section.id);
     }
-    EXPECT_EQ(ids, (std::vector<std::string_view>{"birth", "clock", "vedic", "positions"}));
+    EXPECT_EQ(ids, (std::vector<std::string_view>{"birth", "clock", "vedic", "positions",
+                                                  "panchanga", "windows"}));
 
     const auto value = [&](std::string_view section, std::string_view row) {
         for (const ReportRow& r : FindSection(report, section)->rows) {
