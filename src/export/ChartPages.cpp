@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <span>
 
 #include "export/VargaTable.h"
 #include "model/LookupLists.h"
@@ -22,8 +23,14 @@ constexpr double kChartGapPoints = 14;
 constexpr double kBlockGapPoints = 16;
 // The chart printed beside the Rashi chart: the one read first after it.
 constexpr std::string_view kBesideRashi = "D9";
-// Sections the header tells in lines of its own.
+// Sections the header tells in lines of its own, and those the first page
+// sets beside each other above the charts; the others follow the charts.
 constexpr std::array<std::string_view, 2> kInHeader = {"birth", "clock"};
+constexpr std::array<std::string_view, 2> kOnFirstPage = {"vedic", "positions"};
+
+bool Listed(std::span<const std::string_view> ids, std::string_view id) {
+    return std::ranges::find(ids, id) != ids.end();
+}
 constexpr int kDateLength = 10;  // "1963-04-12" of "1963-04-12 14:03:22"
 
 QFont PageFont(double points, bool bold = false) {
@@ -50,6 +57,12 @@ class PagePen {
     void moveTo(double y) { y_ = y; }
     const QRectF& page() const { return page_; }
     QPainter& painter() const { return painter_; }
+    // The same pen measuring only: its texts take their room, unpainted.
+    PagePen dry() const {
+        PagePen copy = *this;
+        copy.dry_ = true;
+        return copy;
+    }
 
     // How tall a text is once wrapped within the width.
     double height(const QString& text, const QFont& font, double width) const {
@@ -62,10 +75,12 @@ class PagePen {
     double text(double left, double top, double width, const QString& text, const QFont& font,
                 const QColor& colour = Qt::black) const {
         const double tall = height(text, font, width);
-        painter_.setFont(font);
-        painter_.setPen(colour);
-        painter_.drawText(QRectF(left, top, width, tall),
-                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        if (!dry_) {
+            painter_.setFont(font);
+            painter_.setPen(colour);
+            painter_.drawText(QRectF(left, top, width, tall),
+                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+        }
         return top + tall;
     }
 
@@ -80,6 +95,7 @@ class PagePen {
     double unitsPerPoint_;
     QRectF page_;
     double y_;
+    bool dry_ = false;
 };
 
 // The pages after the first: a block that does not fit below the pen starts
@@ -212,15 +228,14 @@ double DrawSection(const PagePen& pen, double left, double top, double width,
     return y;
 }
 
-// The sections the header does not tell, two columns side by side, each
-// section below the last in its column.
+// The first page's sections, two columns side by side.
 void DrawDetails(PagePen& pen, const ChartReport& report) {
     const double gap = pen.units(kChartGapPoints);
     const double half = (pen.page().width() - gap) / 2;
     std::array<double, 2> ends = {pen.y(), pen.y()};
     std::size_t column = 0;
     for (const ReportSection& section : report.sections) {
-        if (std::ranges::find(kInHeader, section.id) != kInHeader.end()) {
+        if (!Listed(kOnFirstPage, section.id)) {
             continue;
         }
         const double left = pen.page().left() + static_cast<double>(column) * (half + gap);
@@ -228,6 +243,24 @@ void DrawDetails(PagePen& pen, const ChartReport& report) {
         column = 1 - column;
     }
     pen.moveTo(std::max(ends[0], ends[1]));
+}
+
+// The sections neither the header nor the first page holds, each across the
+// page as a compact table, after the charts.
+void FlowSections(PagePen& pen, PageFlow& flow, const ChartReport& report) {
+    for (const ReportSection& section : report.sections) {
+        if (Listed(kInHeader, section.id) || Listed(kOnFirstPage, section.id)) {
+            continue;
+        }
+        // Measured by a pen that draws nothing, then drawn where it fits.
+        const double height =
+            DrawSection(pen.dry(), pen.page().left(), 0, pen.page().width(), section);
+        if (!flow.room(height)) {
+            return;
+        }
+        pen.moveTo(DrawSection(pen, pen.page().left(), pen.y(), pen.page().width(), section) +
+                   pen.units(kBlockGapPoints));
+    }
 }
 
 std::size_t BesideRashi(const ChartReport& report) {
@@ -508,6 +541,7 @@ bool PaintChartPages(QPagedPaintDevice& device, const ChartResult& result, const
     PageFlow flow(pen, &device,
                   QStringLiteral("%1, continued").arg(Isolated(ToQString(result.birth.name))));
     FlowCharts(pen, flow, charts, drawn);
+    FlowSections(pen, flow, report);
     FlowVargaTable(pen, flow, report);
     FlowDashaTable(pen, flow, report, result.birth,
                    asOf.value_or(QDateTime::currentSecsSinceEpoch()));

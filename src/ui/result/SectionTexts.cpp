@@ -11,7 +11,7 @@ struct ComposedSection {
     SectionTexts texts;
 };
 
-const std::array<ComposedSection, 4> kComposed = {{
+const std::array<ComposedSection, 6> kComposed = {{
     {"birth",
      {"fraDetails", "Your Details", " About you ",
       "The birth details are necessary for any Vedic Astrology calculations. The date and the "
@@ -28,6 +28,15 @@ const std::array<ComposedSection, 4> kComposed = {{
       "The position of the different planets in different signs at the time of birth is "
       "essential for all calculations. The seven planets, Sun to Saturn, and the two nodes of "
       "the Moon, Rahu and Ketu, are listed here with their degrees and minutes in their signs."}},
+    {"panchanga",
+     {"fraPanchanga", "Panchanga", " Panchanga",
+      "The five limbs of the day of birth: the weekday counted from sunrise, the lunar day, the "
+      "Moon's nakshatra, the yoga of Sun and Moon and the half lunar day, each with the times "
+      "it began and ends on the birth's clock."}},
+    {"windows",
+     {"fraWindows", "Lagna holds", " Lagna holds",
+      "How long around the given time each chart's Lagna, and the Moon's pada, stay as they "
+      "are: a margin under a minute means the chart hangs on the exact second of birth."}},
     {"dasha",
      {"fraDasha", "Vimshottari Dasha", " Vimshottari Dasha",
       "The planetary periods of a life, counted from the Moon's nakshatra at birth. Each "

@@ -1,7 +1,9 @@
 #include "ui/result/SectionView.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QTableWidget>
 
 #include "qtcommon/QtText.h"
 #include "ui/common/ElidingLabel.h"
@@ -12,6 +14,10 @@
 
 namespace amsaview {
 namespace {
+
+// A table of more columns than this is a table view of its own, which
+// scrolls; a narrower one is drawn in labels beside the rows.
+constexpr std::size_t kLabelColumns = 3;
 
 std::vector<std::size_t> ShapeOf(const ReportSection& section) {
     std::vector<std::size_t> shape{section.rows.size()};
@@ -48,6 +54,24 @@ void SetValue(QLabel& label, const std::string& text) {
 
 }  // namespace
 
+void FillTable(QTableWidget& view, const ReportTable& table) {
+    view.setColumnCount(static_cast<int>(table.columns.size()));
+    view.setRowCount(static_cast<int>(table.rows.size()));
+    QStringList heads;
+    for (const std::string_view column : table.columns) {
+        heads << ToQString(column);
+    }
+    view.setHorizontalHeaderLabels(heads);
+    for (std::size_t row = 0; row < table.rows.size(); ++row) {
+        for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
+            auto* cell = new QTableWidgetItem(ToQString(table.rows[row][column]));
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            view.setItem(static_cast<int>(row), static_cast<int>(column), cell);
+        }
+    }
+    view.resizeColumnsToContents();
+}
+
 SectionView::SectionView(std::string_view sectionId, QWidget* parent)
     : QGroupBox(parent), id_(sectionId) {}
 
@@ -55,6 +79,7 @@ void SectionView::rebuild(const ReportSection& section) {
     delete grid_;
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     values_.clear();
+    tables_.clear();
     grid_ = new QGridLayout(this);
     grid_->setContentsMargins(Px(120), Px(150), Px(90), Px(90));
     grid_->setHorizontalSpacing(Px(60));
@@ -76,7 +101,18 @@ void SectionView::rebuild(const ReportSection& section) {
     SetColour(*note_, QPalette::WindowText, kLightYellowText);
     grid_->addWidget(note_, row++, 0, 1, -1);
 
+    int tableIndex = 0;
     for (const ReportTable& table : section.tables) {
+        if (table.columns.size() > kLabelColumns) {
+            auto* view = new QTableWidget(this);
+            view->setObjectName(ToQString(id_ + "_table" + std::to_string(tableIndex++)));
+            view->verticalHeader()->hide();
+            view->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+            tables_.push_back(view);
+            grid_->addWidget(view, row++, 0, 1, -1);
+            grid_->setRowStretch(row - 1, 1);
+            continue;
+        }
         for (std::size_t column = 0; column < table.columns.size(); ++column) {
             grid_->addWidget(Caption(*this, table.columns[column], true), row,
                              static_cast<int>(column));
@@ -92,7 +128,9 @@ void SectionView::rebuild(const ReportSection& section) {
         }
     }
     grid_->setColumnStretch(1, 1);
-    grid_->setRowStretch(row, 1);
+    if (tables_.empty()) {
+        grid_->setRowStretch(row, 1);
+    }
     shape_ = ShapeOf(section);
 }
 
@@ -104,7 +142,12 @@ void SectionView::setSection(const ReportSection& section, const QString& note) 
     for (const ReportRow& field : section.rows) {
         SetValue(**value++, field.value);
     }
+    auto view = tables_.begin();
     for (const ReportTable& table : section.tables) {
+        if (table.columns.size() > kLabelColumns) {
+            FillTable(**view++, table);
+            continue;
+        }
         for (const auto& line : table.rows) {
             for (const std::string& cell : line) {
                 SetValue(**value++, cell);

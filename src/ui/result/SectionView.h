@@ -8,8 +8,12 @@
 
 class QGridLayout;
 class QLabel;
+class QTableWidget;
 
 namespace amsaview {
+
+// A table to read, not to edit: its cells plain text, as every label.
+void FillTable(QTableWidget& view, const ReportTable& table);
 
 // One section of the chart report in a frame: its rows as caption and value,
 // a note under them, then each table with its column heads. It keeps its
@@ -29,7 +33,8 @@ class SectionView final : public QGroupBox {
     std::string id_;
     std::vector<std::size_t> shape_;
     QGridLayout* grid_ = nullptr;
-    std::vector<QLabel*> values_;  // rows' values, then the tables' cells, row by row
+    std::vector<QLabel*> values_;        // rows' values, then the narrow tables' cells, row by row
+    std::vector<QTableWidget*> tables_;  // the wide tables
     QLabel* note_ = nullptr;
 };
 

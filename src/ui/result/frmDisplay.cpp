@@ -92,25 +92,6 @@ constexpr std::string_view kVargaDescription =
     " The sign of the Lagna and of every planet in each chart, a row for each and a column for "
     "each chart. A planet marked (R) was retrograde at birth.";
 
-// A table to read, not to edit: its cells are plain text, as every label.
-void FillTable(QTableWidget& view, const ReportTable& table) {
-    view.setColumnCount(static_cast<int>(table.columns.size()));
-    view.setRowCount(static_cast<int>(table.rows.size()));
-    QStringList heads;
-    for (const std::string_view column : table.columns) {
-        heads << ToQString(column);
-    }
-    view.setHorizontalHeaderLabels(heads);
-    for (std::size_t row = 0; row < table.rows.size(); ++row) {
-        for (std::size_t column = 0; column < table.rows[row].size(); ++column) {
-            auto* cell = new QTableWidgetItem(ToQString(table.rows[row][column]));
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            view.setItem(static_cast<int>(row), static_cast<int>(column), cell);
-        }
-    }
-    view.resizeColumnsToContents();
-}
-
 QTabBar* AddTabStrip(QWidget& parent, std::string_view name) {
     auto* strip = new QTabBar(&parent);
     strip->setObjectName(ToQString(name));
@@ -189,6 +170,8 @@ QWidget* frmDisplay::buildLeftPanel() {
     buttons->addStretch();
 
     tabStrip2_ = AddTabStrip(panel, "TabStrip2");
+    // More sections than the composed panel has room for: the strip scrolls.
+    tabStrip2_->setSizePolicy(QSizePolicy::Ignored, tabStrip2_->sizePolicy().verticalPolicy());
     auto* tabBody = new QGroupBox(&panel);
     KeepDesignSize(*tabBody, 3615, 2895);
     const auto addDetail = [&](QGroupBox* view, std::string_view id, std::string_view title) {
