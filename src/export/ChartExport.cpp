@@ -2,14 +2,13 @@
 
 #include <QBuffer>
 #include <QDate>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "qtcommon/QtText.h"
+#include "qtcommon/WholeFile.h"
 
 namespace amsaview {
 namespace {
@@ -23,32 +22,6 @@ constexpr int kPngQuality = 80;
 
 QString Failure(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1: %2").arg(path, reason);
-}
-
-// Qt records no reason for a write cut short part way, as by a disk that
-// fills up; writing on meets the error itself, and Qt names it.
-bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            return false;
-        }
-        done += written;
-    }
-    return true;
-}
-
-// A device, FIFO or socket is written to as it is, never replaced by a
-// regular file: `--pdf /dev/stdout | lpr` prints, and a device stays one.
-ExportFailure WriteDirectly(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failure(path, file.errorString());
-    }
-    if (!WriteAll(file, bytes)) {
-        return Failure(path, file.errorString());
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -143,25 +116,8 @@ QByteArray ChartPng(const ChartDrawing& chart, int width) {
 }
 
 ExportFailure SaveWhole(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.isSymLink() && !target.exists()) {
-        return Failure(path, QStringLiteral("it is a link to nothing"));
-    }
-    if (target.exists() && !target.isFile()) {
-        return WriteDirectly(path, bytes);
-    }
-    QSaveFile file(path);
-    // Unbuffered, every write's failure is seen here; commit would only say it failed.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return Failure(path, file.errorString());
-    }
-    if (!WriteAll(file, bytes)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure(path, reason);
-    }
-    if (!file.commit()) {
-        return Failure(path, file.errorString());
+    if (auto reason = WriteWholeFile(path, bytes)) {
+        return Failure(path, *reason);
     }
     return std::nullopt;
 }

@@ -42,8 +42,7 @@ ExportFailure ExportByName(const QString& path, const ChartResult& result,
                            const ChartDrawing& chartOnView, int pngWidth,
                            const ChartLook& look = {});
 
-// Writes the whole file or, failing, leaves whatever was there before. Only a
-// regular file is ever replaced: a device, FIFO or socket is written to.
+// As WriteWholeFile (qtcommon/WholeFile.h), its failure naming the file.
 ExportFailure SaveWhole(const QString& path, const QByteArray& bytes);
 
 // "NAME-YYYY-MM-DD.EXT": letters and digits of the name kept, blanks as '-'.

@@ -1,9 +1,7 @@
 #include "register/AafFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <cmath>
@@ -11,6 +9,7 @@
 #include <optional>
 
 #include "model/TimeZoneTable.h"
+#include "qtcommon/WholeFile.h"
 #include "register/BirthFile.h"
 
 namespace amsaview {
@@ -464,11 +463,9 @@ RegisterResult<std::vector<AafRecord>> ReadAafFile(const QString& path) {
 }
 
 RegisterStatus WriteAafFile(const QString& path, const std::vector<SavedBirth>& births) {
-    QSaveFile file(path);
-    const QByteArray text = BirthsToAaf(births);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+    if (auto reason = WriteWholeFile(path, BirthsToAaf(births))) {
         return RegisterError{QStringLiteral("%1 cannot be written: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())};
+                                 .arg(QDir::toNativeSeparators(path), *reason)};
     }
     return Done{};
 }

@@ -6,8 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
+#include "qtcommon/WholeFile.h"
 #include "register/AafFile.h"
 #include "register/BirthFileVersions.h"
 
@@ -94,11 +94,9 @@ RegisterResult<std::vector<SavedBirth>> BirthsFromJson(const QByteArray& json) {
 }
 
 RegisterStatus WriteBirthFile(const QString& path, const std::vector<SavedBirth>& births) {
-    QSaveFile file(path);
-    const QByteArray json = BirthsToJson(births);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+    if (auto reason = WriteWholeFile(path, BirthsToJson(births))) {
         return RegisterError{QStringLiteral("%1 cannot be written: %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())};
+                                 .arg(QDir::toNativeSeparators(path), *reason)};
     }
     return Done{};
 }

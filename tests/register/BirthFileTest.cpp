@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include <QFile>
-
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,8 +10,10 @@
 #include <map>
 
 #include "BirthSamples.h"
+#include "register/AafFile.h"
 #include "register/BirthFile.h"
 #include "register/Register.h"
+#include "support/FifoReader.h"
 
 namespace amsaview {
 namespace {
@@ -405,6 +407,49 @@ TEST(BirthFile, OnlyARegularFileOfBoundedSizeIsRead) {
     const auto imported = ImportBirths(aafToZero);
     ASSERT_FALSE(imported);
     EXPECT_EQ(imported.error(), aafToZero + " is not a regular file");
+}
+
+// Export Births into a FIFO, or a link to one, writes into it: both stay what
+// they were, and the reader gets what a regular file would hold. More than a
+// pipe holds, so the export must write while the reader drains.
+TEST(BirthFile, AnExportIntoAFifoWritesIntoIt) {
+    QTemporaryDir folder;
+    const std::vector<SavedBirth> births{LargestBirth(), SmallestBirth()};
+    for (const char* suffix : {".amsaview.json", ".aaf"}) {
+        const QString regular = folder.filePath(QStringLiteral("regular") + suffix);
+        ASSERT_TRUE(ExportBirths(regular, births));
+        QFile file(regular);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray expected = file.readAll();
+        ASSERT_GT(expected.size(), 1 << 16);
+
+        const QString fifo = folder.filePath(QStringLiteral("pipe") + suffix);
+        ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString link = folder.filePath(QStringLiteral("link") + suffix);
+        ASSERT_TRUE(QFile::link(fifo, link));
+        for (const QString& target : {fifo, link}) {
+            testing::FifoReader reader(fifo);
+            ASSERT_TRUE(reader.isOpen());
+            const auto written = ExportBirths(target, births);
+            const QByteArray received = reader.finish();
+            ASSERT_TRUE(written) << target.toStdString() << ": " << written.error().toStdString();
+            struct stat status {};
+            ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &status), 0);
+            EXPECT_TRUE(S_ISFIFO(status.st_mode)) << target.toStdString();
+            EXPECT_TRUE(QFileInfo(link).isSymLink()) << target.toStdString();
+            EXPECT_EQ(received.size(), expected.size()) << target.toStdString();
+            EXPECT_TRUE(received == expected) << target.toStdString();
+        }
+    }
+
+    // A link to nothing is refused rather than replaced by a file.
+    const QString dangling = folder.filePath("dangling.amsaview.json");
+    ASSERT_TRUE(QFile::link(folder.filePath("gone"), dangling));
+    const auto written = ExportBirths(dangling, births);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error(), dangling + " cannot be written: it is a link to nothing");
+    EXPECT_TRUE(QFileInfo(dangling).isSymLink());
+    EXPECT_FALSE(QFile::exists(folder.filePath("gone")));
 }
 
 }  // namespace
