@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include "pipeline/ChartDasha.h"
 #include "qtcommon/QtText.h"
 
 namespace amsaview {
@@ -31,7 +32,8 @@ Value ChosenOf(const QComboBox& list, const std::array<Value, N>& values) {
 
 }  // namespace
 
-dlgMethod::dlgMethod(const EphemerisSettings& current, QWidget* parent)
+dlgMethod::dlgMethod(const EphemerisSettings& current, const CalculationOptions& options,
+                     QWidget* parent)
     : QDialog(parent), current_(current) {
     setObjectName(QStringLiteral("dlgMethod"));
     setWindowTitle(QStringLiteral("Chart Method"));
@@ -39,11 +41,20 @@ dlgMethod::dlgMethod(const EphemerisSettings& current, QWidget* parent)
     cboEphemeris_ = ListOf(*this, "cboEphemeris", kEphemerisKinds, current.kind);
     cboAyanamsa_ = ListOf(*this, "cboAyanamsa", kAyanamsaModes, current.ayanamsa);
     cboNode_ = ListOf(*this, "cboNode", kLunarNodes, current.node);
+    cboDashaYear_ = new QComboBox(this);
+    cboDashaYear_->setObjectName(QStringLiteral("cboDashaYear"));
+    for (const DashaYearChoice& choice : kDashaYearChoices) {
+        cboDashaYear_->addItem(ToQString(DashaYearText(DashaYear{choice.kind})));
+        if (choice.kind == options.dashaYear.kind) {
+            cboDashaYear_->setCurrentIndex(cboDashaYear_->count() - 1);
+        }
+    }
 
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("&Positions from:"), cboEphemeris_);
     fields->addRow(QStringLiteral("&Ayanamsa:"), cboAyanamsa_);
     fields->addRow(QStringLiteral("Lunar &node (Rahu):"), cboNode_);
+    fields->addRow(QStringLiteral("&Dasha year:"), cboDashaYear_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -65,6 +76,13 @@ EphemerisSettings dlgMethod::chosen() const {
     method.ayanamsa = ChosenOf(*cboAyanamsa_, kAyanamsaModes);
     method.node = ChosenOf(*cboNode_, kLunarNodes);
     return method;
+}
+
+CalculationOptions dlgMethod::chosenOptions() const {
+    CalculationOptions options;
+    options.dashaYear.kind =
+        kDashaYearChoices[static_cast<std::size_t>(cboDashaYear_->currentIndex())].kind;
+    return options;
 }
 
 void dlgMethod::enableSwissOptions() {

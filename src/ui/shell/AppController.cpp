@@ -16,6 +16,7 @@
 #include "ui/common/WebPages.h"
 #include "ui/register/OpenBirthDialog.h"
 #include "ui/result/frmDisplay.h"
+#include "ui/settings/CalculationSettings.h"
 #include "ui/settings/MethodSettings.h"
 #include "ui/settings/dlgMethod.h"
 #include "ui/shell/MDI.h"
@@ -82,6 +83,7 @@ AppController::AppController(std::unique_ptr<MessageSink> messages,
       files_(std::move(storage.files)),
       links_(std::move(links)),
       method_(ReadMethodSettings(QSettings())),
+      options_(ReadCalculationOptions(QSettings())),
       registerPath_(std::move(storage.registerPath)),
       form_(*messages_, *opener_, links_),
       blankForm_(form_.formInput()) {
@@ -122,7 +124,7 @@ void AppController::start() {
 // Computes the chart on view again with the chosen method and shows it; a
 // failure is told over `messagesOver` and keeps the last chart.
 bool AppController::showChart(QWidget* messagesOver) {
-    if (const auto failure = ComputeChart(inputOnView(), method_, result_)) {
+    if (const auto failure = ComputeChart(inputOnView(), method_, result_, options_)) {
         messages_->show(messagesOver, QString::fromStdString(failure->message), failure->icon);
         if (messagesOver == &form_) {
             form_.focusField(failure->focus);
@@ -137,7 +139,7 @@ bool AppController::showChart(QWidget* messagesOver) {
 
 void AppController::analyze() {
     const FormInput input = form_.formInput();
-    if (const auto failure = ComputeChart(input, method_, result_)) {
+    if (const auto failure = ComputeChart(input, method_, result_, options_)) {
         if (resultOnView()) {
             leaveResult();
         }
@@ -191,13 +193,16 @@ void AppController::showAbout(QWidget* over) {
 }
 
 void AppController::chooseMethod(QWidget* over) {
-    dlgMethod dialog(method_, over);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosen() == method_) {
+    dlgMethod dialog(method_, options_, over);
+    if (dialog.exec() != QDialog::Accepted ||
+        (dialog.chosen() == method_ && dialog.chosenOptions() == options_)) {
         return;
     }
     method_ = dialog.chosen();
+    options_ = dialog.chosenOptions();
     QSettings store;
     WriteMethodSettings(store, method_);
+    WriteCalculationOptions(store, options_);
     // The chart on view follows the new method at once.
     if (frame_ != nullptr && frame_->isVisible()) {
         showChart(frame_);

@@ -72,7 +72,8 @@ class AppController final : public QObject {
     std::unique_ptr<WebPageOpener> opener_;
     std::unique_ptr<FileChooser> files_;
     LinkTargets links_;
-    EphemerisSettings method_;  // kept between runs in QSettings
+    EphemerisSettings method_;    // kept between runs in QSettings
+    CalculationOptions options_;  // the same
     QString registerPath_;
     BirthKeeper births_;
     BirthMenu birthMenu_;
