@@ -59,8 +59,8 @@ class ButtonBar final : public QWidget {
     QPushButton* exit_ = nullptr;
 };
 
-// The grey space round the result window. The window keeps its size, centred;
-// where the screen is too small for it, it scrolls.
+// The grey margin round the result window, which fills the rest; where the
+// screen is too small for the window, it scrolls.
 class Workspace final : public QScrollArea {
   public:
     explicit Workspace(QWidget* parent) : QScrollArea(parent) {
@@ -110,8 +110,10 @@ MDI::MDI(WebPageOpener& webPages, const LinkTargets& links, std::function<void()
     const int margin = Px(kWorkspaceMargin);
     centre->setContentsMargins(margin, margin, margin, margin);
     display_ = new frmDisplay(margins);
-    centre->addWidget(display_, 0, Qt::AlignCenter);
-    centre->setSizeConstraint(QLayout::SetFixedSize);
+    centre->addWidget(display_);
+    // The result fills the workspace and grows with the frame; below its
+    // composed size it scrolls.
+    workspace->setWidgetResizable(true);
     workspace->setWidget(margins);
     rows->addWidget(workspace, 1);
 

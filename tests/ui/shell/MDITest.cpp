@@ -149,7 +149,8 @@ class MDITest : public QObject {
         auto& workspace = *frame_->findChild<QScrollArea*>();
         QTRY_VERIFY(workspace.verticalScrollBar()->maximum() > 0);
         QVERIFY(workspace.horizontalScrollBar()->maximum() > 0);
-        QCOMPARE(display.size(), whole);
+        // No smaller than composed: it scrolls instead.
+        QVERIFY(display.width() >= 755 && display.height() >= 533);
 
         // Scrolled to the end, the window's bottom right corner shows.
         workspace.verticalScrollBar()->setValue(workspace.verticalScrollBar()->maximum());
@@ -161,7 +162,7 @@ class MDITest : public QObject {
         frame_->resize(1200, 900);
         QTRY_COMPARE(workspace.verticalScrollBar()->maximum(), 0);
         QCOMPARE(workspace.horizontalScrollBar()->maximum(), 0);
-        QCOMPARE(display.visibleRegion().boundingRect(), display.rect());
+        QTRY_COMPARE(display.visibleRegion().boundingRect(), display.rect());
     }
 
     void backUnloadsTheFrame_data() {
