@@ -131,7 +131,8 @@ class ExportTest : public QObject {
             for (const ChartKind& kind : kChartKinds) {
                 QVERIFY2(text.contains(ToQString(kind.title)), kind.id.data());
             }
-            for (const char* part : {"Varga Table", "Vimshottari Dasha"}) {
+            for (const char* part :
+                 {"Panchanga", "Lagna holds", "Varga Table", "Vimshottari Dasha"}) {
                 QVERIFY2(text.contains(QLatin1String(part)), part);
             }
         }
