@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QFile>
@@ -22,6 +20,7 @@
 #include "pipeline/ComputeChart.h"
 #include "qtcommon/QtText.h"
 #include "support/ComputedChart.h"
+#include "support/FifoReader.h"
 #include "support/FormExamples.h"
 #include "support/PdfText.h"
 
@@ -595,30 +594,16 @@ class ExportTest : public QObject {
             testing::PdfText(ChartPdf(testing::ComputedChart(testing::GreenwichNoonJ2000())))
                 .toUtf8();
         for (const QString& target : {fifo, link}) {
-            // Held open first, so the tool's open does not wait for a reader.
-            const int reader =
-                open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-            QVERIFY(reader >= 0);
+            testing::FifoReader reader(fifo);
+            QVERIFY(reader.isOpen());
             QProcess tool;
             tool.start(
                 QStringLiteral(AMSAVIEW_CHART_TOOL),
                 {"--name",  "RAM KUMAR", "--date",    "2000-01-01", "--time", "12:00",  "--lon",
                  "0E00",    "--lat",     "0N00",      "--zone",     "29",     "--city", "New Delhi",
                  "--state", "Delhi",     "--country", "India",      "--pdf",  target});
-            QByteArray received;
-            bool finished = false;
-            while (true) {
-                char block[1 << 16];
-                const ssize_t count = read(reader, block, sizeof block);
-                if (count > 0) {
-                    received.append(block, count);
-                } else if (count == 0 && finished) {
-                    break;  // no writer is left and none will come
-                } else {
-                    finished = tool.waitForFinished(20);
-                }
-            }
-            close(reader);
+            QVERIFY(tool.waitForFinished(60000));
+            const QByteArray received = reader.finish();
             QCOMPARE(tool.exitCode(), 0);
             struct stat status {};
             QCOMPARE(stat(QFile::encodeName(fifo).constData(), &status), 0);
