@@ -30,25 +30,29 @@ std::vector<std::string> FoldedParts(std::string_view typed) {
 }  // namespace
 
 Atlas::Atlas() {
-    std::string_view texts = kPlaceIndexText;
     entries_.reserve(std::size(kPlaceNumbers));
-    for (const PlaceNumbers& numbers : kPlaceNumbers) {
-        const std::size_t end = texts.find('\n');
-        const std::optional<IndexedPlace> place =
-            end != std::string_view::npos ? ParsePlaceIndexLine(texts.substr(0, end), numbers)
-                                          : std::nullopt;
-        if (!place) {
-            break;
+    const PlaceNumbers* numbers = std::begin(kPlaceNumbers);
+    bool whole = true;
+    for (std::string_view chunk : kPlaceIndexChunks) {
+        while (whole && !chunk.empty()) {
+            const std::size_t end = chunk.find('\n');
+            const std::optional<IndexedPlace> place =
+                end != std::string_view::npos && numbers != std::end(kPlaceNumbers)
+                    ? ParsePlaceIndexLine(chunk.substr(0, end), *numbers++)
+                    : std::nullopt;
+            whole = place.has_value();
+            if (whole) {
+                entries_.push_back(*place);
+                chunk.remove_prefix(end + 1);
+            }
         }
-        entries_.push_back(*place);
-        texts.remove_prefix(end + 1);
     }
     const bool wordsFit = std::ranges::all_of(kWordStarts, [this](const WordStart& start) {
         return start.entry < entries_.size() &&
                start.offset <= entries_[start.entry].foldedName.size();
     });
     // A damaged index finds nothing rather than a wrong place.
-    if (entries_.size() != std::size(kPlaceNumbers) || !texts.empty() || !wordsFit) {
+    if (!whole || numbers != std::end(kPlaceNumbers) || !wordsFit) {
         entries_.clear();
         return;
     }

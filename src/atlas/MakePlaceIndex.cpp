@@ -22,6 +22,7 @@ using amsaview::Place;
 using amsaview::WordStart;
 
 constexpr std::string_view kDelimiter = "places";
+constexpr std::size_t kChunkLength = 60000;
 
 std::string TextOrEmpty(const char* text) {
     return text != nullptr ? text : "";
@@ -94,7 +95,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "libgeonames lists no places\n");
         return 1;
     }
+    // Literals of whole lines, each within the 65,536 characters every C++
+    // compiler must take.
     std::string texts;
+    std::size_t chunkLength = 0;
     std::string numbers;
     std::vector<std::string> foldedNames;
     for (int index = 0; index < count; ++index) {
@@ -104,7 +108,14 @@ int main(int argc, char** argv) {
                          place.name.c_str(), kDelimiter.data());
             return 1;
         }
-        texts += amsaview::PlaceIndexLine(place) + '\n';
+        const std::string line = amsaview::PlaceIndexLine(place) + '\n';
+        if (chunkLength + line.size() > kChunkLength) {
+            texts +=
+                std::string(")") + kDelimiter.data() + "\"sv,\n    R\"" + kDelimiter.data() + "(";
+            chunkLength = 0;
+        }
+        texts += line;
+        chunkLength += line.size();
         numbers += "{" + NumberText(place.latitude) + ", " + NumberText(place.longitude) + ", " +
                    NumberText(place.population) + "},\n";
         foldedNames.push_back(amsaview::FoldForSearch(place.name));
@@ -122,10 +133,10 @@ int main(int argc, char** argv) {
                << "#pragma once\n\n#include <string_view>\n\n#include \"atlas/PlaceIndex.h\"\n\n"
                << "namespace amsaview {\n\n"
                << "using std::string_view_literals::operator\"\"sv;\n\n"
-               << "// One line a place.\n"
-               << "inline constexpr std::string_view kPlaceIndexText = R\"" << kDelimiter << "("
-               << texts << ")" << kDelimiter << "\"sv;\n\n"
-               << "// One entry a line of kPlaceIndexText.\n"
+               << "// One line a place, in pieces of whole lines.\n"
+               << "inline constexpr std::string_view kPlaceIndexChunks[] = {\n    R\"" << kDelimiter
+               << "(" << texts << ")" << kDelimiter << "\"sv,\n};\n\n"
+               << "// One entry a line of kPlaceIndexChunks.\n"
                << "inline constexpr PlaceNumbers kPlaceNumbers[] = {\n"
                << numbers << "};\n\n"
                << "inline constexpr WordStart kWordStarts[] = {\n"
