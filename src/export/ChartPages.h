@@ -27,7 +27,7 @@ ChartDrawing ChartDrawingOf(const ReportChart& chart, const ChartResult& result,
 // Every chart of a result, in the report's order.
 std::vector<ChartDrawing> ChartDrawings(const ChartResult& result, const ChartLook& look = {});
 
-// "Clock: UTC+02:00 (daylight saving included) · UT 1983-09-25 00:30": the
+// "Clock: Europe/Madrid +02:00 (CEST), daylight saving · UT 1983-09-25 00:30": the
 // clock that charted the birth, as the window and the page say it.
 QString ClockLine(const ChartReport& report);
 

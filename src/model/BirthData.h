@@ -24,6 +24,11 @@ struct BirthData {
     bool isEast = false;
     bool isSouth = false;
     bool dst = false;  // shown only: the offset already holds it
+    // The clock as the reader is told it: the zone row ("Central European
+    // Time (CET)") or the atlas's exact clock ("Europe/Madrid +02:00 (CEST)").
+    // Shown only; empty when neither named it.
+    std::string clockName;
+    bool clockIsExact = false;
     std::string city;
     std::string state;
     std::string country;

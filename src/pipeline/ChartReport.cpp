@@ -45,6 +45,22 @@ std::string OffsetText(std::int32_t seconds) {
     return {text.data(), static_cast<std::size_t>(length)};
 }
 
+// "UTC+02:00 (daylight saving included), Central European Time (CET)" for a
+// zone row; an exact clock's own description names its offset already.
+std::string ClockText(const BirthData& birth) {
+    if (birth.clockIsExact && !birth.clockName.empty()) {
+        return birth.clockName;
+    }
+    std::string text = OffsetText(birth.utcOffsetSeconds);
+    if (birth.dst) {
+        text += " (daylight saving included)";
+    }
+    if (!birth.clockName.empty()) {
+        text += ", " + birth.clockName;
+    }
+    return text;
+}
+
 // UT from the same clock as the chart's JSON, so the two cannot disagree.
 std::string UniversalTimeText(const BirthData& birth) {
     const UtMoment ut = PlanetMoment(birth);
@@ -75,9 +91,7 @@ ReportSection BirthSection(const ResultTexts& t) {
 ReportSection ClockSection(const ChartResult& result) {
     return {"clock",
             "Clock",
-            {{"clock", "Clock",
-              OffsetText(result.birth.utcOffsetSeconds) +
-                  (result.birth.dst ? " (daylight saving included)" : "")},
+            {{"clock", "Clock", ClockText(result.birth)},
              {"universalTime", "UT", UniversalTimeText(result.birth)},
              {"method", "Positions", MethodDescription(result.method)}},
             {}};

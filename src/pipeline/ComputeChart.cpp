@@ -18,6 +18,21 @@ std::int16_t Whole(const std::string& text) {
     return static_cast<std::int16_t>(ParseWholeNumber(text).value_or(0));
 }
 
+// "Central European Time,CET,+1.0" -> "Central European Time (CET)".
+std::string RowClockName(std::optional<int> row) {
+    if (!row || *row < 0 || *row >= kTimeZoneCount) {
+        return {};
+    }
+    const std::string_view text = TimeZoneTable[static_cast<std::size_t>(*row)].listText;
+    const std::size_t first = text.find(',');
+    const std::size_t second = text.find(',', first + 1);
+    if (first == std::string_view::npos || second == std::string_view::npos) {
+        return std::string(text);
+    }
+    return std::string(TrimBlanks(text.substr(0, first))) + " (" +
+           std::string(TrimBlanks(text.substr(first + 1, second - first - 1))) + ")";
+}
+
 void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     // A birth file may keep small letters; the chart writes names as the box does.
     birth.name = FilterNameUtf8(form.name).text;
@@ -41,6 +56,8 @@ void CopyFormToBirthData(const FormInput& form, BirthData& birth) {
     birth.isEast = form.east;
     birth.isSouth = form.south;
     birth.dst = !form.exactClock && form.dst;
+    birth.clockIsExact = form.exactClock.has_value();
+    birth.clockName = form.exactClock ? form.exactClock->description : RowClockName(form.zoneRow);
     birth.city = form.city;
     birth.state = form.state;
     birth.country = form.country;

@@ -148,6 +148,7 @@ TEST(ChartReport, ALagnaTextWithoutASignLeavesTheRashiLagnaOut) {
 TEST(ChartReport, SectionsInOrderWithTheirRows) {
     ChartResult result = DelhiBirth();
     result.birth.utcOffsetSeconds = 19270;  // Madras mean time: seconds in the clock
+    result.birth.clockName.clear();         // no longer the form's row
     const ChartReport report = BuildChartReport(result);
     std::vector<std::string_view> ids;
     for (const ReportSection& section : report.sections) {
@@ -184,9 +185,34 @@ TEST(ChartReport, DaylightSavingIsNamedWithTheClock) {
     ChartResult result = DelhiBirth();
     result.birth.utcOffsetSeconds = -4 * 3600;
     result.birth.dst = true;
+    result.birth.clockName.clear();
     const ChartReport report = BuildChartReport(result);
     EXPECT_EQ(FindSection(report, "clock")->rows.at(0).value,
               "UTC-04:00 (daylight saving included)");
+}
+
+std::string ClockOfForm(const FormInput& form) {
+    ChartResult result;
+    EXPECT_FALSE(ComputeChart(form, result).has_value());
+    return FindSection(BuildChartReport(result), "clock")->rows.at(0).value;
+}
+
+// The birth details say which clock charted the birth, not only its offset:
+// the repeated hour of Madrid on 1983-09-25 is told apart by it.
+TEST(ChartReport, TheClockIsNamedAsTheFormChoseIt) {
+    FormInput madrid = testing::DelhiForm(1983, 9, 25, 2, 30);
+    madrid.zoneRow = 20;  // "Central European Time,CET,+1.0"
+    madrid.dst = true;
+    EXPECT_EQ(ClockOfForm(madrid),
+              "UTC+02:00 (daylight saving included), Central European Time (CET)");
+    madrid.dst = false;
+    EXPECT_EQ(ClockOfForm(madrid), "UTC+01:00, Central European Time (CET)");
+    madrid.zoneRow = 34;  // "Indian Time, IST, +5.3": blanks in the list's text
+    EXPECT_EQ(ClockOfForm(madrid), "UTC+05:30, Indian Time (IST)");
+
+    madrid.exactClock =
+        ExactClock{7200, "Europe/Madrid +02:00 (CEST), daylight saving", "Europe/Madrid"};
+    EXPECT_EQ(ClockOfForm(madrid), "Europe/Madrid +02:00 (CEST), daylight saving");
 }
 
 }  // namespace

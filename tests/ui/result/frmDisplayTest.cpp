@@ -58,6 +58,7 @@ QString Description(const frmDisplay& display) {
 
 // Madrid, 25 September 1983 at 02:30: the hour the clocks went back, so the
 // clock says which of the two moments was charted.
+// The clock as the atlas settles it for either moment of the repeated hour.
 FormInput MadridRepeatedHour(int offsetSeconds) {
     FormInput form = testing::DelhiForm(1983, 9, 25, 2, 30);
     form.lonDegrees = "3";
@@ -68,7 +69,11 @@ FormInput MadridRepeatedHour(int offsetSeconds) {
     form.city = "Madrid";
     form.state = "";
     form.country = "Spain";
-    form.exactClock = ExactClock{offsetSeconds, "Europe/Madrid", "Europe/Madrid"};
+    form.exactClock =
+        ExactClock{offsetSeconds,
+                   offsetSeconds == 7200 ? "Europe/Madrid +02:00 (CEST), daylight saving"
+                                         : "Europe/Madrid +01:00 (CET)",
+                   "Europe/Madrid"};
     return form;
 }
 
@@ -152,8 +157,9 @@ class frmDisplayTest : public QObject {
         // 02:30 at +02:00 is 00:30 UT; the same clock time an hour later, at
         // +01:00, is 01:30 UT.
         const std::pair<int, QString> moments[] = {
-            {7200, QStringLiteral("Clock: UTC+02:00 \u00B7 UT 1983-09-25 00:30")},
-            {3600, QStringLiteral("Clock: UTC+01:00 \u00B7 UT 1983-09-25 01:30")},
+            {7200, QStringLiteral("Clock: Europe/Madrid +02:00 (CEST), daylight saving \u00B7 UT "
+                                  "1983-09-25 00:30")},
+            {3600, QStringLiteral("Clock: Europe/Madrid +01:00 (CET) \u00B7 UT 1983-09-25 01:30")},
         };
         for (const auto& [offset, line] : moments) {
             display_->showResult(testing::ComputedChart(MadridRepeatedHour(offset)));
