@@ -183,7 +183,7 @@ QWidget* frmDisplay::buildLeftPanel() {
         details_.push_back(view);
         detailTexts_.push_back(texts);
     };
-    for (const ReportSection& section : BuildChartReport(result_).sections) {
+    for (const ReportSection& section : report_.sections) {
         sections_.push_back(new SectionView(section.id, tabBody));
         addDetail(sections_.back(), section.id, section.title);
     }
@@ -288,29 +288,33 @@ QWidget* frmDisplay::buildBottomStrip() {
 
 void frmDisplay::showResult(const ChartResult& result) {
     result_ = result;
+    report_ = BuildChartReport(result_);
     showReport();
 }
 
 void frmDisplay::setLook(const ChartLook& look) {
     look_ = look;
-    showReport();
+    drawCharts();
 }
 
 void frmDisplay::showReport() {
-    const ChartReport report = BuildChartReport(result_);
-    const std::size_t shown = std::min(report.sections.size(), sections_.size());
+    const std::size_t shown = std::min(report_.sections.size(), sections_.size());
     for (std::size_t section = 0; section < shown; ++section) {
-        const ReportSection& part = report.sections[section];
+        const ReportSection& part = report_.sections[section];
         // The birth details say which clock charted them, as the page does.
-        sections_[section]->setSection(part, part.id == "birth" ? ClockLine(report) : QString());
+        sections_[section]->setSection(part, part.id == "birth" ? ClockLine(report_) : QString());
     }
-    dasha_->setDasha(report.dasha, result_.birth);
-    FillTable(*vargas_, VargaTable(report.charts));
-    for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
-        charts_[chart]->setChart(ChartDrawingOf(report.charts[chart], result_, look_));
-    }
+    dasha_->setDasha(report_.dasha, result_.birth);
+    FillTable(*vargas_, VargaTable(report_.charts));
+    drawCharts();
     lblMethod_->setText(
         QStringLiteral("Positions: %1").arg(ToQString(MethodDescription(result_.method))));
+}
+
+void frmDisplay::drawCharts() {
+    for (std::size_t chart = 0; chart < charts_.size(); ++chart) {
+        charts_[chart]->setChart(ChartDrawingOf(report_.charts[chart], result_, look_));
+    }
 }
 
 const ChartDrawing& frmDisplay::chartOnView() const {

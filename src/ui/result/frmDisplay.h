@@ -52,6 +52,7 @@ class frmDisplay final : public QWidget {
     QWidget* buildRightPanel();
     QWidget* buildBottomStrip();
     void showReport();
+    void drawCharts();
 
     void cmdRashiChart_Click();
     void cmdDivisionalChart_Click();
@@ -75,6 +76,9 @@ class frmDisplay final : public QWidget {
     QLabel* lblMethod_ = nullptr;
     ChartLook look_;
     ChartResult result_;
+    // Built once for each result (its time windows take a millisecond or
+    // two); it points into result_.
+    ChartReport report_ = BuildChartReport(result_);
 };
 
 }  // namespace amsaview
